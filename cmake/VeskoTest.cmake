@@ -1,0 +1,11 @@
+# One test program per tests/<name>.cpp, run by CTest as one test.
+function(vesko_add_test name)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${name}.cpp ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE vesko_test_support ${ARG_LIBS} vesko_warnings)
+  add_test(NAME ${name} COMMAND ${name})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+endfunction()

@@ -1,0 +1,85 @@
+// The settings dialog as data: the only copy of its layout. Every shell builds its window
+// from these tables.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "settings/settings_record.h"
+#include "settings/value_tables.h"
+
+namespace vesko {
+
+enum class ControlKind { kPushButton, kDropDownCombo, kSimpleCombo, kEdit, kLabel };
+
+// Style flags, named for what they do rather than for one toolkit's constants.
+enum Style : std::uint32_t {
+    kTabStop = 1u << 0,
+    kDefaultButton = 1u << 1,
+    kRightAligned = 1u << 2,
+    kCentered = 1u << 3,
+    kSunken = 1u << 4,       // sunken label frame
+    kBorder = 1u << 5,       // plain border of an edit box
+    kStaticEdge = 1u << 6,   // three-dimensional border for controls that take no input
+    kClientEdge = 1u << 7,   // sunken client edge
+    kVScroll = 1u << 8,      // vertical scroll bar on a combo box's list
+    kAutoHScroll = 1u << 9,  // scroll the text horizontally while typing
+    kReadOnly = 1u << 10,
+};
+
+// Position and size in dialog units of the dialog font.
+struct DialogRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+struct ControlTemplate {
+    int id;                     // IDC_STATIC for plain labels
+    std::string_view name;      // the identifier's name, for finding the control by name
+    ControlKind kind;
+    std::uint32_t styles;
+    DialogRect rect;
+    std::u16string_view caption;
+};
+
+struct DialogTemplate {
+    int id;
+    int width;
+    int height;
+    std::u16string_view font_name;
+    int font_points;
+    std::u16string_view caption;
+    std::span<const ControlTemplate> controls;
+};
+
+// A drop-down list: its entries and the record byte its selection is stored in.
+struct ComboBinding {
+    int control;
+    Field field;
+    const ValueTable* table;
+};
+
+struct EditLimit {
+    int control;
+    int max_chars;
+};
+
+extern const DialogTemplate kSettingsDialog;
+
+// The 19 drop-down lists, in the order the dialog fills them from the record.
+extern const std::span<const ComboBinding> kComboBindings;
+
+// Input length limits of the four editable text fields.
+extern const std::span<const EditLimit> kEditLimits;
+
+// The control, or nullptr when the template has none with that identifier.
+const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
+const ComboBinding* FindComboBinding(int control);
+
+// Where the focus lands when the dialog opens: its earliest tab stop.
+int FirstTabStop(const DialogTemplate& dialog);
+
+}  // namespace vesko

@@ -1,0 +1,42 @@
+// What the dialog logic may do to the window. Each toolkit's shell implements it; the logic
+// never sees a widget.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vesko {
+
+enum class MessageButtons { kOk, kOkCancel };
+enum class MessageIcon { kNone, kError, kExclamation };
+enum class MessageResult { kOk, kCancel };
+enum class DialogResult { kOk, kCancel };
+
+class DialogView {
+public:
+    virtual ~DialogView() = default;
+
+    // Zero-based index of the selected entry, or -1 when none is selected.
+    virtual int GetSelection(int id) const = 0;
+    // An index outside the list leaves no entry selected. Raises no notification.
+    virtual void SetSelection(int id, int index) = 0;
+
+    // One UTF-16 code unit per character. Setting a text by program raises no notification:
+    // the logic runs its own checks after it.
+    virtual std::u16string GetText(int id) const = 0;
+    virtual void SetText(int id, std::u16string_view text) = 0;
+
+    virtual void Enable(int id, bool enabled) = 0;
+    // Limits what the user can type; text set by program is not cut.
+    virtual void LimitText(int id, int max_chars) = 0;
+    // An empty selection at the end of the text, scrolled into view.
+    virtual void PlaceCaretAtEnd(int id) = 0;
+    virtual void SetFocus(int id) = 0;
+
+    virtual MessageResult ShowMessage(std::u16string_view text, std::u16string_view caption,
+                                      MessageButtons buttons, MessageIcon icon) = 0;
+    virtual void SetCaption(std::u16string_view caption) = 0;
+    virtual void EndDialog(DialogResult result) = 0;
+};
+
+}  // namespace vesko

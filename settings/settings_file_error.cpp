@@ -1,0 +1,28 @@
+#include <string_view>
+
+#include "settings/settings_file.h"
+#include "settings/text_conversion.h"
+
+namespace vesko {
+
+namespace {
+
+std::string Narrow(std::u16string_view text) {
+    std::string out;
+    for (const char16_t c : text) {
+        out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+    }
+    return out;
+}
+
+}  // namespace
+
+SettingsFileError::SettingsFileError(std::u16string message)
+    : std::runtime_error(Narrow(message)), message_(std::move(message)) {}
+
+SettingsFileError SettingsFileError::WriteFailed(std::u16string_view reason) {
+    return SettingsFileError(u"Could not write " + FromUtf8(kSettingsFileName) + u": " +
+                             std::u16string(reason) + u".");
+}
+
+}  // namespace vesko

@@ -1,0 +1,136 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <utility>
+
+#include "settings/settings_file.h"
+#include "settings/text_conversion.h"
+
+namespace vesko {
+
+namespace {
+
+class UniqueFd {
+public:
+    explicit UniqueFd(int fd) : fd_(fd) {}
+    UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+    UniqueFd& operator=(UniqueFd&&) = delete;
+    ~UniqueFd() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // The checked close of a write; the destructor only cleans up after a failure.
+    int Close() { return ::close(std::exchange(fd_, -1)); }
+
+private:
+    int fd_;
+};
+
+std::u16string Reason(int error) {
+    if (error == EWOULDBLOCK) {
+        return u"The file is in use by another program";
+    }
+    char buffer[256] = {};
+    return FromUtf8(::strerror_r(error, buffer, sizeof buffer));
+}
+
+[[noreturn]] void FailWrite(std::u16string_view reason) {
+    throw SettingsFileError::WriteFailed(reason);
+}
+
+[[noreturn]] void FailWrite(int error) { FailWrite(Reason(error)); }
+
+bool IsRegularFile(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool LockExclusively(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }
+
+// Opened non-blocking so that a pipe or device named config.bin cannot hang us, and only
+// when it is a plain file no other program holds.
+UniqueFd OpenForReading() {
+    UniqueFd fd(::open(kSettingsFileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!fd.valid() || !IsRegularFile(fd.get()) || !LockExclusively(fd.get())) {
+        return UniqueFd(-1);
+    }
+    return fd;
+}
+
+}  // namespace
+
+bool ReadSettingsFile(SettingsRecord& record) {
+    UniqueFd fd = OpenForReading();
+    if (!fd.valid()) {
+        return false;
+    }
+    SettingsRecord::Bytes buffer{};
+    std::size_t done = 0;
+    while (done < buffer.size()) {
+        const ssize_t got = ::read(fd.get(), buffer.data() + done, buffer.size() - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return false;
+        }
+        if (got == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    record.bytes() = buffer;
+    return true;
+}
+
+void WriteSettingsFile(const SettingsRecord& record) {
+    UniqueFd fd(::open(kSettingsFileName, O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
+    if (!fd.valid()) {
+        FailWrite(errno);
+    }
+    if (!IsRegularFile(fd.get())) {
+        FailWrite(u"It is not a regular file");
+    }
+    if (!LockExclusively(fd.get())) {
+        FailWrite(errno);
+    }
+    const auto& bytes = record.bytes();
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put = ::pwrite(fd.get(), bytes.data() + done, bytes.size() - done,
+                                     static_cast<off_t>(done));
+        if (put < 0 && errno == EINTR) {
+            continue;
+        }
+        if (put <= 0) {
+            FailWrite(put < 0 ? errno : EIO);
+        }
+        done += static_cast<std::size_t>(put);
+    }
+    if (::fsync(fd.get()) != 0) {
+        FailWrite(errno);
+    }
+    if (fd.Close() != 0) {
+        FailWrite(errno);
+    }
+}
+
+void DeleteSettingsFile() {
+    const UniqueFd fd = OpenForReading();
+    if (fd.valid()) {
+        // Unlinked while our lock still keeps other programs out.
+        ::unlink(kSettingsFileName);
+    }
+}
+
+}  // namespace vesko

@@ -1,0 +1,72 @@
+#include "settings/text_conversion.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vesko {
+
+namespace {
+
+// Windows-1252 at 0x80 to 0x9F. The five bytes it leaves undefined map to the control
+// character of the same value, as Windows itself does.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+std::span<const std::uint8_t> UpToZero(std::span<const std::uint8_t> bytes) {
+    const auto end = std::find(bytes.begin(), bytes.end(), std::uint8_t{0});
+    return bytes.first(static_cast<std::size_t>(end - bytes.begin()));
+}
+
+}  // namespace
+
+std::u16string BytesToText(std::span<const std::uint8_t> bytes) {
+    std::u16string text;
+    for (const std::uint8_t byte : UpToZero(bytes)) {
+        text.push_back(static_cast<char16_t>(byte));
+    }
+    return text;
+}
+
+void TextToBytes(std::u16string_view text, std::span<std::uint8_t> target) {
+    std::fill(target.begin(), target.end(), std::uint8_t{0});
+    const std::size_t count = std::min(text.size(), target.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        target[i] = static_cast<std::uint8_t>(text[i] & 0xFFu);
+    }
+}
+
+std::u16string FirmwareVersionText(std::span<const std::uint8_t> bytes) {
+    std::u16string text;
+    for (const std::uint8_t byte : UpToZero(bytes)) {
+        text.push_back(byte >= 0x80 && byte <= 0x9F ? kCp1252High[byte - 0x80u]
+                                                    : static_cast<char16_t>(byte));
+    }
+    return text;
+}
+
+std::u16string FromUtf8(std::string_view text) {
+    std::u16string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+        char32_t c = extra == 0 ? lead : lead & (0x3Fu >> extra);
+        for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < text.size(); ++k) {
+            c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3Fu);
+        }
+        i += static_cast<std::size_t>(extra) + 1;
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(c));
+        }
+    }
+    return out;
+}
+
+}  // namespace vesko

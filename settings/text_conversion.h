@@ -1,0 +1,24 @@
+// Moving text between the dialog (UTF-16) and the record (one byte per character).
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vesko {
+
+// Each byte becomes the code unit of the same value; the text ends at the earliest zero byte.
+std::u16string BytesToText(std::span<const std::uint8_t> bytes);
+
+// Zero-fills `target`, then stores the low 8 bits of each code unit, as many as fit.
+void TextToBytes(std::u16string_view text, std::span<std::uint8_t> target);
+
+// How the firmware version is shown: up to its earliest zero byte, decoded as Windows-1252,
+// the stand-in for the system's ANSI code page where there is none.
+std::u16string FirmwareVersionText(std::span<const std::uint8_t> bytes);
+
+// For the system's own texts (error reasons), which come as UTF-8.
+std::u16string FromUtf8(std::string_view text);
+
+}  // namespace vesko
