@@ -1,9 +1,7 @@
 // Identifiers of the settings dialog's controls: the keys by which the logic addresses them.
 #pragma once
 
-namespace vesko {
-
-}  // namespace vesko
+namespace vesko {}  // namespace vesko
 
 // <windows.h> defines the two standard command identifiers itself, with these values.
 #ifndef IDOK

@@ -51,8 +51,11 @@ constexpr std::array kSettingsControls = {
     Button(ID(IDOK), {160, 330, 65, 14}, u"OK (Save)", kDefaultButton),
     Button(ID(IDCANCEL), {53, 330, 65, 14}, u"EXIT (No Save)"),
     DropDown(ID(IDC_VIDEO_RESOLUTION), {92, 7, 92, 30}, kClientEdge),
-    ControlTemplate{ID(IDC_RECORDING_TIME), ControlKind::kSimpleCombo, kComboStyles | kClientEdge,
-                    {92, 19, 92, 13}, u""},
+    ControlTemplate{ID(IDC_RECORDING_TIME),
+                    ControlKind::kSimpleCombo,
+                    kComboStyles | kClientEdge,
+                    {92, 19, 92, 13},
+                    u""},
     DropDown(ID(IDC_RECORDING_MODE), {92, 31, 92, 30}),
     DropDown(ID(IDC_PARKING_MODE), {92, 43, 92, 30}),
     DropDown(ID(IDC_GSENSOR_X), {92, 55, 92, 30}),
@@ -164,8 +167,9 @@ const ComboBinding* FindComboBinding(int control) {
 }
 
 int FirstTabStop(const DialogTemplate& dialog) {
-    const auto it = std::find_if(dialog.controls.begin(), dialog.controls.end(),
-                                 [](const ControlTemplate& c) { return (c.styles & kTabStop) != 0; });
+    const auto it =
+        std::find_if(dialog.controls.begin(), dialog.controls.end(),
+                     [](const ControlTemplate& c) { return (c.styles & kTabStop) != 0; });
     return it == dialog.controls.end() ? IDC_STATIC : it->id;
 }
 

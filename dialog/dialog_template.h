@@ -11,7 +11,7 @@
 
 namespace vesko {
 
-enum class ControlKind { kPushButton, kDropDownCombo, kSimpleCombo, kEdit, kLabel };
+enum class ControlKind { kPushButton, kDropDownCombo, kSimpleCombo, kEdit, kLabel, kIcon };
 
 // Style flags, named for what they do rather than for one toolkit's constants.
 enum Style : std::uint32_t {
@@ -26,6 +26,7 @@ enum Style : std::uint32_t {
     kVScroll = 1u << 8,      // vertical scroll bar on a combo box's list
     kAutoHScroll = 1u << 9,  // scroll the text horizontally while typing
     kReadOnly = 1u << 10,
+    kNoPrefix = 1u << 11,  // an ampersand in the caption is shown, not taken as a mnemonic
 };
 
 // Position and size in dialog units of the dialog font.
@@ -37,8 +38,8 @@ struct DialogRect {
 };
 
 struct ControlTemplate {
-    int id;                     // IDC_STATIC for plain labels
-    std::string_view name;      // the identifier's name, for finding the control by name
+    int id;                 // IDC_STATIC for plain labels
+    std::string_view name;  // the identifier's name, for finding the control by name
     ControlKind kind;
     std::uint32_t styles;
     DialogRect rect;

@@ -1,8 +1,13 @@
 // The settings dialog's logic, written against DialogView and Clock only.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "dialog/clock.h"
+#include "dialog/dialog_template.h"
 #include "dialog/dialog_view.h"
+#include "dialog/text_fields.h"
 #include "settings/settings_record.h"
 
 namespace vesko {
@@ -17,6 +22,13 @@ public:
     // window: it goes to the earliest tab stop.
     bool OnInitDialog();
 
+    // Shows config.bin, or the factory defaults when it cannot be read, with the PC time,
+    // the firmware version and the Wi-Fi lock.
+    void LoadSettings();
+    // Copies every drop-down selection into the record and disables what the switches
+    // make irrelevant.
+    void ReadSelections();
+
     // Notifications from the shell, for user actions only.
     void OnSelectionChanged(int id);
     void OnTextChanged(int id);
@@ -25,6 +37,19 @@ public:
     const SettingsRecord& record() const { return record_; }
 
 private:
+    void ShowSettings(const SettingsRecord& source);
+    void ShowTime(const LocalTime& time);
+    void StoreSelection(const ComboBinding& binding);
+    void ApplyDstRule(int dst_selection);
+    void ApplyDstModeRule(int mode_selection);
+
+    // Sets a text by program and checks it as if it had been typed.
+    void SetCheckedText(int id, std::u16string_view text);
+    void ApplyTextRule(const TextField& field);
+    void ApplyDigitRule(int id);
+    void RejectLastCharacter(int id, std::u16string text, std::u16string_view message);
+    void ShowError(std::u16string_view message);
+
     DialogView& view_;
     const Clock& clock_;
     SettingsRecord record_;  // zeroed until loaded

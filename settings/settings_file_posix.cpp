@@ -48,14 +48,18 @@ std::u16string Reason(int error) {
     throw SettingsFileError::WriteFailed(reason);
 }
 
-[[noreturn]] void FailWrite(int error) { FailWrite(Reason(error)); }
+[[noreturn]] void FailWrite(int error) {
+    FailWrite(Reason(error));
+}
 
 bool IsRegularFile(int fd) {
     struct stat info {};
     return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool LockExclusively(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }
+bool LockExclusively(int fd) {
+    return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+}
 
 // Opened non-blocking so that a pipe or device named config.bin cannot hang us, and only
 // when it is a plain file no other program holds.
@@ -94,7 +98,8 @@ bool ReadSettingsFile(SettingsRecord& record) {
 }
 
 void WriteSettingsFile(const SettingsRecord& record) {
-    UniqueFd fd(::open(kSettingsFileName, O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
+    UniqueFd fd(
+        ::open(kSettingsFileName, O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
     if (!fd.valid()) {
         FailWrite(errno);
     }
@@ -107,8 +112,8 @@ void WriteSettingsFile(const SettingsRecord& record) {
     const auto& bytes = record.bytes();
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t put = ::pwrite(fd.get(), bytes.data() + done, bytes.size() - done,
-                                     static_cast<off_t>(done));
+        const ssize_t put =
+            ::pwrite(fd.get(), bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
         if (put < 0 && errno == EINTR) {
             continue;
         }

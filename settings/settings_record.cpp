@@ -32,7 +32,9 @@ std::span<const std::uint8_t> SettingsRecord::View(Field field) const {
     return std::span<const std::uint8_t>(bytes_).subspan(field.offset, field.size);
 }
 
-std::u16string SettingsRecord::Text(Field field) const { return BytesToText(View(field)); }
+std::u16string SettingsRecord::Text(Field field) const {
+    return BytesToText(View(field));
+}
 
 void SettingsRecord::SetText(Field field, std::u16string_view text) {
     auto target = std::span<std::uint8_t>(bytes_).subspan(field.offset, field.size);

@@ -55,7 +55,8 @@ std::u16string FromUtf8(std::string_view text) {
         const int extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
         char32_t c = extra == 0 ? lead : lead & (0x3Fu >> extra);
         for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < text.size(); ++k) {
-            c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3Fu);
+            c = (c << 6) |
+                (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3Fu);
         }
         i += static_cast<std::size_t>(extra) + 1;
         if (c >= 0x10000) {

@@ -19,12 +19,12 @@ constexpr std::array kGSensorEntries = {
 };
 constexpr std::array kOnOffEntries = {u"ON"sv, u"OFF"sv};
 constexpr std::array kTimeZoneEntries = {
-    u"GMT -12:00"sv,    u"GMT -11:00"sv,     u"GMT -10:00 HST"sv, u"GMT -9:00 AKST"sv,
-    u"GMT -8:00 PST"sv, u"GMT -7:00 MST"sv,  u"GMT -6:00 CST"sv,  u"GMT -5:00 EST"sv,
-    u"GMT -4:00"sv,     u"GMT -3:00"sv,      u"GMT -2:00"sv,      u"GMT -1:00"sv,
-    u"GMT"sv,           u"GMT +1:00"sv,      u"GMT +2:00"sv,      u"GMT +3:00"sv,
-    u"GMT +4:00"sv,     u"GMT +5:00"sv,      u"GMT +6:00"sv,      u"GMT +7:00"sv,
-    u"GMT +8:00"sv,     u"GMT +9:00"sv,      u"GMT +10:00"sv,     u"GMT +11:00"sv,
+    u"GMT -12:00"sv,    u"GMT -11:00"sv,    u"GMT -10:00 HST"sv, u"GMT -9:00 AKST"sv,
+    u"GMT -8:00 PST"sv, u"GMT -7:00 MST"sv, u"GMT -6:00 CST"sv,  u"GMT -5:00 EST"sv,
+    u"GMT -4:00"sv,     u"GMT -3:00"sv,     u"GMT -2:00"sv,      u"GMT -1:00"sv,
+    u"GMT"sv,           u"GMT +1:00"sv,     u"GMT +2:00"sv,      u"GMT +3:00"sv,
+    u"GMT +4:00"sv,     u"GMT +5:00"sv,     u"GMT +6:00"sv,      u"GMT +7:00"sv,
+    u"GMT +8:00"sv,     u"GMT +9:00"sv,     u"GMT +10:00"sv,     u"GMT +11:00"sv,
     u"GMT +12:00"sv,
 };
 constexpr std::array kDstModeEntries = {u"Auto"sv, u"Manual"sv};

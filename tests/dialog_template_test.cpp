@@ -53,7 +53,8 @@ TEST(DialogTemplateTest, SettingLabelsAreRightAlignedSunkenAndEndInASpace) {
 TEST(DialogTemplateTest, EveryComboIsBoundToItsValueTable) {
     int combos = 0;
     for (const ControlTemplate& control : kSettingsDialog.controls) {
-        if (control.kind == ControlKind::kDropDownCombo || control.kind == ControlKind::kSimpleCombo) {
+        if (control.kind == ControlKind::kDropDownCombo ||
+            control.kind == ControlKind::kSimpleCombo) {
             ++combos;
             EXPECT_NE(FindComboBinding(control.id), nullptr) << control.name;
         }

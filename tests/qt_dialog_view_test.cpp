@@ -18,7 +18,7 @@ namespace {
 class QtDialogViewTest : public ::testing::Test {
 protected:
     testing::WithApplication app;
-    QtDialogView view{kSettingsDialog};
+    QtDialogView view{kSettingsDialog, QIcon()};
 };
 
 TEST_F(QtDialogViewTest, EveryControlIsBuiltFromTheTemplate) {
@@ -47,14 +47,18 @@ TEST_F(QtDialogViewTest, EveryControlIsBuiltFromTheTemplate) {
             case ControlKind::kSimpleCombo:
                 EXPECT_NE(qobject_cast<QComboBox*>(widget), nullptr);
                 break;
+            case ControlKind::kIcon:
+                break;
         }
     }
-    const auto labels = std::count_if(kSettingsDialog.controls.begin(), kSettingsDialog.controls.end(),
-                                      [](const ControlTemplate& c) { return c.kind == ControlKind::kLabel; });
+    const auto labels =
+        std::count_if(kSettingsDialog.controls.begin(), kSettingsDialog.controls.end(),
+                      [](const ControlTemplate& c) { return c.kind == ControlKind::kLabel; });
     EXPECT_EQ(view.findChildren<QLabel*>().size(), labels);
     EXPECT_EQ(view.windowTitle(), QStringLiteral("QEM-T Configuration"));
     EXPECT_TRUE(qobject_cast<QLineEdit*>(view.Control(IDC_DATE))->isReadOnly());
-    EXPECT_EQ(qobject_cast<QLineEdit*>(view.Control(IDC_SPEED_LIMIT))->alignment(), Qt::AlignCenter);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(view.Control(IDC_SPEED_LIMIT))->alignment(),
+              Qt::AlignCenter);
 }
 
 TEST_F(QtDialogViewTest, DropDownsHoldTheirEntriesInTableOrder) {
@@ -103,7 +107,8 @@ TEST_F(QtDialogViewTest, SelectionOutsideTheListLeavesNone) {
     EXPECT_EQ(view.GetSelection(IDC_VIDEO_RESOLUTION), 2);
     view.SetSelection(IDC_VIDEO_RESOLUTION, 7);
     EXPECT_EQ(view.GetSelection(IDC_VIDEO_RESOLUTION), -1);
-    EXPECT_TRUE(qobject_cast<QComboBox*>(view.Control(IDC_VIDEO_RESOLUTION))->currentText().isEmpty());
+    EXPECT_TRUE(
+        qobject_cast<QComboBox*>(view.Control(IDC_VIDEO_RESOLUTION))->currentText().isEmpty());
 }
 
 }  // namespace

@@ -1,21 +1,13 @@
-// The one QApplication of a Qt test program, made before the first widget.
+// Qt test programs make their QApplication in main (qt_test_main.cpp), before any widget.
 #pragma once
 
 #include <QApplication>
 
 namespace vesko::testing {
 
-inline QApplication& TestApplication() {
-    static int argc = 1;
-    static char name[] = "vesko_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
-// A member of a fixture placed before its widgets.
+// A member of a fixture placed before its widgets, to say they need the application.
 struct WithApplication {
-    WithApplication() { TestApplication(); }
+    WithApplication() { Q_ASSERT(qApp != nullptr); }
 };
 
 }  // namespace vesko::testing

@@ -14,13 +14,13 @@ namespace {
 TEST(SettingsRecordTest, FieldsTileTheRecordInFileOrder) {
     using namespace fields;
     const std::vector<Field> in_file_order = {
-        kVideoResolution, kRecordingTime, kRecordingMode, kParkingMode, kGSensorX,
-        kGSensorY,        kGSensorZ,      kAudio,         kTimeZone,    kDst,
-        kDstMode,         kDstStartWeek,  kDstStartMonth, kDstStopWeek, kDstStopMonth,
-        kDateStamp,       kVehicleNumberStamp, kSpeedStamp, kSpeedLimitEvent, kSpeedLimit,
-        kVehicleNumber,   kWifiPassword,  kWifiSsid,      kFormatSdCard, kFirmwareVersion,
-        kReserved1,       kSaveYear,      kSaveMonth,     kSaveDay,     kSaveHour,
-        kSaveMinute,      kSaveSecond,    kReserved2,
+        kVideoResolution, kRecordingTime,      kRecordingMode, kParkingMode,     kGSensorX,
+        kGSensorY,        kGSensorZ,           kAudio,         kTimeZone,        kDst,
+        kDstMode,         kDstStartWeek,       kDstStartMonth, kDstStopWeek,     kDstStopMonth,
+        kDateStamp,       kVehicleNumberStamp, kSpeedStamp,    kSpeedLimitEvent, kSpeedLimit,
+        kVehicleNumber,   kWifiPassword,       kWifiSsid,      kFormatSdCard,    kFirmwareVersion,
+        kReserved1,       kSaveYear,           kSaveMonth,     kSaveDay,         kSaveHour,
+        kSaveMinute,      kSaveSecond,         kReserved2,
     };
     std::size_t next = 0;
     for (const Field& field : in_file_order) {
@@ -88,7 +88,7 @@ TEST(TextConversionTest, SystemTextsDecodeFromUtf8) {
 
 TEST(DefaultsTest, StoredValuesOfTheFactorySettings) {
     const SettingsRecord& d = FactoryDefaults();
-    const std::array<std::uint8_t, 20> expected = {2, 0, 0, 0, 5, 5, 7, 1, 7, 0,
+    const std::array<std::uint8_t, 20> expected = {2, 0, 0, 0, 5,  5, 7, 1, 7, 0,
                                                    0, 2, 3, 1, 11, 1, 1, 1, 0, 60};
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(d.bytes()[i], expected[i]) << "byte " << i;

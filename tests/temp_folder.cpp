@@ -35,7 +35,8 @@ std::vector<std::uint8_t> ReadConfigBytes() {
 
 void WriteConfigBytes(const std::vector<std::uint8_t>& bytes) {
     std::ofstream out("config.bin", std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace vesko::testing

@@ -3,19 +3,18 @@
 #pragma once
 
 #include <QDialog>
-#include <QFont>
-#include <QRect>
+#include <QIcon>
+#include <QString>
 
 #include <functional>
-#include <map>
 #include <memory>
-#include <string_view>
-#include <vector>
 
+#include "app/qt/template_widgets.h"
 #include "dialog/dialog_template.h"
 #include "dialog/dialog_view.h"
 
-class QWidget;
+class QContextMenuEvent;
+class QMenu;
 
 namespace vesko {
 
@@ -31,33 +30,23 @@ struct MessageRequest {
 // Shows a message box and returns the answer; tests put their own in its place.
 using MessagePresenter = std::function<MessageResult(const MessageRequest&)>;
 
-// The dialog font, and dialog units turned into pixels the way Windows does it.
-class DialogUnits {
-public:
-    explicit DialogUnits(const QFont& font);
-    QRect ToPixels(const DialogRect& rect) const;
-    int X(int units) const;
-    int Y(int units) const;
-
-private:
-    int base_x_;
-    int base_y_;
-};
-
-QFont DialogFont(const DialogTemplate& dialog);
-
 class QtDialogView final : public QDialog, public DialogView {
 public:
-    explicit QtDialogView(const DialogTemplate& dialog, QWidget* parent = nullptr);
+    QtDialogView(const DialogTemplate& dialog, const QIcon& icon, QWidget* parent = nullptr);
 
     // Connects the user's actions to the logic; before Initialize.
     void Attach(CveskoDlg& logic);
+    // The label of the version-box entry in the window's context menu; empty: no entry.
+    void SetAboutLabel(const QString& label) { about_label_ = label; }
     // The dialog's own initialisation; on true the focus goes to the earliest tab stop.
     void Initialize();
     int Exec();
 
     void SetMessagePresenter(MessagePresenter presenter) { presenter_ = std::move(presenter); }
     QWidget* Control(int id) const;
+    // The context menu of the window's background, or nullptr when it has no entries.
+    std::unique_ptr<QMenu> CreateContextMenu();
+    void ShowAboutBox();
 
     int GetSelection(int id) const override;
     void SetSelection(int id, int index) override;
@@ -75,16 +64,17 @@ public:
     // Escape and the close box arrive here, as the cancel command.
     void reject() override;
 
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
-    std::unique_ptr<QWidget> CreateControl(const ControlTemplate& control);
     MessageResult PresentWithMessageBox(const MessageRequest& request);
 
     const DialogTemplate& dialog_;
+    QIcon icon_;
+    TemplateWidgets widgets_;
     CveskoDlg* logic_ = nullptr;
-    // Owned here rather than by the Qt parent, so that no widget is created with a bare new;
-    // they are gone before QDialog's destructor looks for children.
-    std::vector<std::unique_ptr<QWidget>> owned_;
-    std::map<int, QWidget*> controls_;
+    QString about_label_;
     MessagePresenter presenter_;
 };
 

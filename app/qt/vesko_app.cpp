@@ -3,16 +3,30 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/qt/app_icon.h"
 #include "app/qt/qt_dialog_view.h"
 #include "dialog/clock.h"
 #include "dialog/vesko_dlg.h"
 
 namespace vesko {
 
-bool CveskoApp::InitInstance() {
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vesko/icon.png")));
+namespace {
 
-    QtDialogView view(kSettingsDialog);
+// The version-box entry appears only when a build sets its label; shipped builds have none.
+#ifdef VESKO_ABOUT_LABEL
+constexpr char16_t kAboutLabel[] = u"" VESKO_ABOUT_LABEL;
+#else
+constexpr char16_t kAboutLabel[] = u"";
+#endif
+
+}  // namespace
+
+bool CveskoApp::InitInstance() {
+    const QIcon icon = AppIcon();
+    QApplication::setWindowIcon(icon);
+
+    QtDialogView view(kSettingsDialog, icon);
+    view.SetAboutLabel(ToQString(kAboutLabel));
     const SystemClock clock;
     CveskoDlg dialog(view, clock);
     view.Attach(dialog);

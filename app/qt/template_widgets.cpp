@@ -1,0 +1,147 @@
+#include "app/qt/template_widgets.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "dialog/control_ids.h"
+
+namespace vesko {
+
+namespace {
+
+// A drop-down's template height includes its open list; closed, it is one row high.
+constexpr int kClosedComboHeight = 12;
+
+int MulDiv(int value, int numerator, int denominator) {
+    return static_cast<int>((static_cast<long long>(value) * numerator + denominator / 2) /
+                            denominator);
+}
+
+bool Has(const ControlTemplate& control, Style style) {
+    return (control.styles & style) != 0;
+}
+
+std::unique_ptr<QWidget> CreateControl(QDialog& dialog, const ControlTemplate& control,
+                                       const QRect& geometry, const QIcon& icon) {
+    const QString caption = ToQString(control.caption);
+    switch (control.kind) {
+        case ControlKind::kPushButton: {
+            auto button = std::make_unique<QPushButton>(caption, &dialog);
+            button->setDefault(Has(control, kDefaultButton));
+            return button;
+        }
+        case ControlKind::kDropDownCombo:
+        case ControlKind::kSimpleCombo: {
+            auto combo = std::make_unique<QComboBox>(&dialog);
+            if (const ComboBinding* binding = FindComboBinding(control.id)) {
+                for (const std::u16string_view entry : binding->table->entries) {
+                    combo->addItem(ToQString(entry));
+                }
+            }
+            combo->setCurrentIndex(-1);  // nothing chosen until the settings are shown
+            return combo;
+        }
+        case ControlKind::kEdit: {
+            auto edit = std::make_unique<QLineEdit>(&dialog);
+            edit->setReadOnly(Has(control, kReadOnly));
+            edit->setAlignment(Has(control, kCentered) ? Qt::AlignCenter
+                                                       : Qt::AlignLeft | Qt::AlignVCenter);
+            return edit;
+        }
+        case ControlKind::kLabel: {
+            auto label = std::make_unique<QLabel>(caption, &dialog);
+            label->setTextFormat(Qt::PlainText);  // never a mnemonic or markup
+            if (Has(control, kSunken)) {
+                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+                label->setIndent(1);  // the frame alone, as on Windows: long captions fit
+            }
+            label->setAlignment(Has(control, kRightAligned) ? Qt::AlignRight | Qt::AlignVCenter
+                                                            : Qt::AlignLeft | Qt::AlignVCenter);
+            return label;
+        }
+        case ControlKind::kIcon: {
+            auto label = std::make_unique<QLabel>(&dialog);
+            label->setPixmap(icon.pixmap(geometry.size()));
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QString ToQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont DialogFont(const DialogTemplate& dialog) {
+    const QString family = ToQString(dialog.font_name);
+    QFont::insertSubstitutions(family,
+                               {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                                QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans Condensed")});
+    QFont font(family);
+    font.setPointSize(dialog.font_points);
+    return font;
+}
+
+DialogUnits::DialogUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    base_x_ = (letters / 26 + 1) / 2;
+    base_y_ = metrics.height();
+}
+
+int DialogUnits::X(int units) const {
+    return MulDiv(units, base_x_, 4);
+}
+int DialogUnits::Y(int units) const {
+    return MulDiv(units, base_y_, 8);
+}
+
+QRect DialogUnits::ToPixels(const DialogRect& rect) const {
+    return {X(rect.x), Y(rect.y), X(rect.width), Y(rect.height)};
+}
+
+TemplateWidgets BuildFromTemplate(QDialog& dialog, const DialogTemplate& layout,
+                                  const QIcon& icon) {
+    dialog.setFont(DialogFont(layout));
+    dialog.setWindowTitle(ToQString(layout.caption));
+    const DialogUnits units(dialog.font());
+    dialog.setFixedSize(units.X(layout.width), units.Y(layout.height));
+
+    TemplateWidgets widgets;
+    QWidget* previous_tab_stop = nullptr;
+    for (const ControlTemplate& control : layout.controls) {
+        QRect geometry = units.ToPixels(control.rect);
+        if (control.kind == ControlKind::kDropDownCombo ||
+            control.kind == ControlKind::kSimpleCombo) {
+            geometry.setHeight(units.Y(std::min(control.rect.height, kClosedComboHeight)));
+        }
+        widgets.owned.push_back(CreateControl(dialog, control, geometry, icon));
+        QWidget* widget = widgets.owned.back().get();
+        widget->setGeometry(geometry);
+        widget->setObjectName(
+            QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
+        if (control.id != IDC_STATIC) {
+            widgets.by_id[control.id] = widget;
+        }
+        if (Has(control, kTabStop)) {
+            widget->setFocusPolicy(Qt::StrongFocus);
+            if (previous_tab_stop != nullptr) {
+                QWidget::setTabOrder(previous_tab_stop, widget);
+            }
+            previous_tab_stop = widget;
+        } else {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    return widgets;
+}
+
+}  // namespace vesko

@@ -1,0 +1,152 @@
+// The whole Linux window on real widgets: logic, view and user input together.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <vector>
+
+#include "app/qt/app_icon.h"
+#include "app/qt/qt_dialog_view.h"
+#include "dialog/control_ids.h"
+#include "dialog/vesko_dlg.h"
+#include "fake_dialog_view.h"
+#include "qt_test_app.h"
+#include "settings/defaults.h"
+#include "temp_folder.h"
+
+namespace vesko {
+namespace {
+
+class QtSettingsWindowTest : public ::testing::Test {
+protected:
+    void Open() {
+        view.SetMessagePresenter([this](const MessageRequest& request) {
+            shown.push_back(request);
+            return MessageResult::kOk;
+        });
+        view.Attach(dialog);
+        view.Initialize();
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+
+    template <typename Widget>
+    Widget* Get(int id) {
+        auto* widget = qobject_cast<Widget*>(view.Control(id));
+        EXPECT_NE(widget, nullptr) << id;
+        return widget;
+    }
+
+    testing::TempFolder folder;
+    testing::WithApplication app;
+    testing::FixedClock clock{{2026, 12, 7, 9, 5, 3}};
+    QtDialogView view{kSettingsDialog, AppIcon()};
+    CveskoDlg dialog{view, clock};
+    std::vector<MessageRequest> shown;
+};
+
+TEST_F(QtSettingsWindowTest, UserSelectionReachesTheRecord) {
+    Open();
+    auto* zone = Get<QComboBox>(IDC_TIME_ZONE);
+    EXPECT_EQ(zone->currentText(), QStringLiteral("GMT -5:00 EST"));
+    zone->setFocus();
+    QTest::keyClick(zone, Qt::Key_Down);
+    EXPECT_EQ(zone->currentText(), QStringLiteral("GMT -4:00"));
+    EXPECT_EQ(dialog.record().Byte(fields::kTimeZone), 8);
+
+    auto* event = Get<QComboBox>(IDC_SPEED_LIMIT_EVENT);
+    EXPECT_FALSE(view.Control(IDC_SPEED_LIMIT)->isEnabled());
+    event->setFocus();
+    QTest::keyClick(event, Qt::Key_Down);
+    EXPECT_TRUE(view.Control(IDC_SPEED_LIMIT)->isEnabled());
+    EXPECT_TRUE(view.Control(IDC_SPEED_LIMIT_UNIT)->isEnabled());
+}
+
+TEST_F(QtSettingsWindowTest, ProgramChangesOfASelectionAreNotUserChanges) {
+    Open();
+    view.SetSelection(IDC_VIDEO_RESOLUTION, 0);
+    EXPECT_EQ(dialog.record().Byte(fields::kVideoResolution), 2);
+}
+
+TEST_F(QtSettingsWindowTest, TypedLetterInTheSpeedFieldIsRemoved) {
+    Open();
+    auto* event = Get<QComboBox>(IDC_SPEED_LIMIT_EVENT);
+    event->setFocus();
+    QTest::keyClick(event, Qt::Key_Down);
+    auto* speed = Get<QLineEdit>(IDC_SPEED_LIMIT);
+    speed->setFocus();
+    speed->end(false);
+    QTest::keyClick(speed, Qt::Key_Backspace);
+    QTest::keyClicks(speed, QStringLiteral("5k"));
+    EXPECT_EQ(speed->text(), QStringLiteral("65"));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, u"Please enter 0-9.");
+    EXPECT_EQ(shown[0].caption, u"Error");
+    EXPECT_EQ(shown[0].icon, MessageIcon::kError);
+    EXPECT_EQ(speed->cursorPosition(), 2);
+    EXPECT_TRUE(speed->hasFocus());
+
+    QTest::keyClicks(speed, QStringLiteral("99"));
+    EXPECT_EQ(speed->text(), QStringLiteral("659")) << "the limit stops the fourth digit";
+}
+
+TEST_F(QtSettingsWindowTest, OpensOnOkEvenWhenALoadedTextWasCorrected) {
+    SettingsRecord record = FactoryDefaults();
+    record.bytes()[fields::kWifiSsid.offset + 5] = 0x07;  // "QEM-T" and a bell character
+    testing::WriteConfigBytes({record.bytes().begin(), record.bytes().end()});
+    Open();
+    EXPECT_EQ(Get<QLineEdit>(IDC_WIFI_SSID)->text(), QStringLiteral("QEM-T"));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(QApplication::focusWidget(), view.Control(IDOK));
+    EXPECT_EQ(view.windowTitle(), QStringLiteral("Quorla Configuration"));
+    EXPECT_FALSE(view.windowIcon().isNull());
+    EXPECT_EQ(view.windowIcon().availableSizes().value(0), QSize(128, 128));
+}
+
+TEST_F(QtSettingsWindowTest, EscapeEndsTheDialogWithoutWriting) {
+    Open();
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_FALSE(view.isVisible());
+    EXPECT_EQ(view.result(), QDialog::Rejected);
+    EXPECT_FALSE(std::filesystem::exists("config.bin"));
+}
+
+TEST_F(QtSettingsWindowTest, VersionBoxEntryOnlyWithALabel) {
+    Open();
+    EXPECT_EQ(view.CreateContextMenu(), nullptr);
+
+    view.SetAboutLabel(QStringLiteral("About vesko..."));
+    const auto menu = view.CreateContextMenu();
+    ASSERT_NE(menu, nullptr);
+    const auto actions = menu->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_TRUE(actions[0]->isSeparator());
+    EXPECT_EQ(actions[1]->text(), QStringLiteral("About vesko..."));
+
+    QStringList seen;
+    QTimer::singleShot(0, [&seen] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        seen << box->windowTitle();
+        for (const QLabel* label : box->findChildren<QLabel*>()) {
+            seen << label->text();
+        }
+        auto* ok = box->findChild<QPushButton*>(QStringLiteral("IDOK"));
+        ASSERT_NE(ok, nullptr);
+        seen << ok->text();
+        ok->click();
+    });
+    actions[1]->trigger();
+    EXPECT_EQ(seen,
+              (QStringList{QStringLiteral("Version"), QString(), QStringLiteral("ver:20170421"),
+                           QString(), QStringLiteral("确定")}));
+}
+
+}  // namespace
+}  // namespace vesko
