@@ -154,10 +154,4 @@ void CveskoDlg::ApplyDstModeRule(int mode_selection) {
     EnableAll(view_, kDstDateControls, mode_selection != kDstModeAuto);
 }
 
-void CveskoDlg::OnCommand(int id) {
-    if (id == IDCANCEL) {
-        view_.EndDialog(DialogResult::kCancel);
-    }
-}
-
 }  // namespace vesko

@@ -1,6 +1,7 @@
 // The settings dialog's logic, written against DialogView and Clock only.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,10 +30,20 @@ public:
     // make irrelevant.
     void ReadSelections();
 
+    // Checks and stores the text fields, stamps the time and writes config.bin: 0. A refused
+    // check: -1, nothing written. A failed write throws SettingsFileError.
+    int SaveSettings();
+
     // Notifications from the shell, for user actions only.
     void OnSelectionChanged(int id);
     void OnTextChanged(int id);
+    // Button clicks, Escape and the close box (IDCANCEL).
     void OnCommand(int id);
+
+    void OnBnClickedOk();
+    void OnGetPcTime();
+    void OnFormatSdCard();
+    void OnDefaultSet();
 
     const SettingsRecord& record() const { return record_; }
 
@@ -49,6 +60,8 @@ private:
     void ApplyDigitRule(int id);
     void RejectLastCharacter(int id, std::u16string text, std::u16string_view message);
     void ShowError(std::u16string_view message);
+    static std::optional<std::u16string_view> SaveRefusal(const TextField& field,
+                                                          std::u16string_view text);
 
     DialogView& view_;
     const Clock& clock_;

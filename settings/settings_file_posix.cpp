@@ -71,6 +71,18 @@ UniqueFd OpenForReading() {
     return fd;
 }
 
+// A file the write created exists on the card only once its folder entry is there too.
+// File systems that cannot sync a folder say so with EINVAL; that is no failure.
+void SyncFolder() {
+    UniqueFd folder(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid()) {
+        FailWrite(errno);
+    }
+    if (::fsync(folder.get()) != 0 && errno != EINVAL) {
+        FailWrite(errno);
+    }
+}
+
 }  // namespace
 
 bool ReadSettingsFile(SettingsRecord& record) {
@@ -128,6 +140,7 @@ void WriteSettingsFile(const SettingsRecord& record) {
     if (fd.Close() != 0) {
         FailWrite(errno);
     }
+    SyncFolder();
 }
 
 void DeleteSettingsFile() {

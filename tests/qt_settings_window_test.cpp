@@ -109,6 +109,39 @@ TEST_F(QtSettingsWindowTest, OpensOnOkEvenWhenALoadedTextWasCorrected) {
     EXPECT_EQ(view.windowIcon().availableSizes().value(0), QSize(128, 128));
 }
 
+TEST_F(QtSettingsWindowTest, EditAndSaveEndToEnd) {
+    SettingsRecord record = FactoryDefaults();
+    record.SetText(fields::kFirmwareVersion, u"QX100");
+    record.bytes()[120] = 0x5A;
+    testing::WriteConfigBytes({record.bytes().begin(), record.bytes().end()});
+    Open();
+
+    auto* audio = Get<QComboBox>(IDC_AUDIO);
+    audio->setFocus();
+    QTest::keyClick(audio, Qt::Key_Up);  // "OFF" to "ON"
+    auto* vehicle = Get<QLineEdit>(IDC_VEHICLE_NUMBER);
+    vehicle->setFocus();
+    QTest::keyClicks(vehicle, QStringLiteral("AB_12"));
+    QTest::keyClick(vehicle, Qt::Key_Return);  // Enter presses the default button, "OK (Save)"
+
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, u"Success");
+    EXPECT_EQ(view.result(), QDialog::Accepted);
+    EXPECT_FALSE(view.isVisible());
+
+    SettingsRecord expected = record;
+    expected.SetByte(fields::kAudio, 0);
+    expected.SetText(fields::kVehicleNumber, u"AB_12");
+    expected.SetWord(fields::kSaveYear, 2026);
+    expected.SetWord(fields::kSaveMonth, 12);
+    expected.SetWord(fields::kSaveDay, 7);
+    expected.SetWord(fields::kSaveHour, 9);
+    expected.SetWord(fields::kSaveMinute, 5);
+    expected.SetWord(fields::kSaveSecond, 3);
+    EXPECT_EQ(testing::ReadConfigBytes(),
+              std::vector<std::uint8_t>(expected.bytes().begin(), expected.bytes().end()));
+}
+
 TEST_F(QtSettingsWindowTest, EscapeEndsTheDialogWithoutWriting) {
     Open();
     QTest::keyClick(&view, Qt::Key_Escape);
