@@ -18,4 +18,9 @@ function(vesko_add_test name)
   if(ARG_QT)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endif()
+  if(CMAKE_CROSSCOMPILING)
+    # Wine keeps its Windows installation inside the build folder.
+    set_tests_properties(${name} PROPERTIES
+      ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all")
+  endif()
 endfunction()

@@ -24,7 +24,7 @@ constexpr std::array kAboutControls = {
 }  // namespace
 
 constinit const DialogTemplate kAboutDialog{
-    IDD_ABOUTBOX, 171, 63, u"MS Shell Dlg", 9, u"Version", kAboutControls,
+    IDD_ABOUTBOX, 171, 63, u"MS Shell Dlg", 9, u"Version", false, kAboutControls,
 };
 
 }  // namespace vesko

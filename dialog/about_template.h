@@ -6,9 +6,7 @@
 namespace vesko {
 
 inline constexpr int IDD_ABOUTBOX = 100;
-inline constexpr int IDR_MAINFRAME = 128;  // the application icon
-inline constexpr int IDS_ABOUTBOX = 101;   // label of the window-menu entry; none is shipped
-inline constexpr int IDM_ABOUTBOX = 0x10;
+inline constexpr int IDM_ABOUTBOX = 0x10;  // window-menu command that opens the box
 
 extern const DialogTemplate kAboutDialog;
 

@@ -148,7 +148,8 @@ constexpr std::array kEditLimitRows = {
 }  // namespace
 
 constinit const DialogTemplate kSettingsDialog{
-    IDD_SETTINGS_DIALOG, 267, 362, u"MS Shell Dlg", 9, u"QEM-T Configuration", kSettingsControls,
+    IDD_SETTINGS_DIALOG, 267, 362, u"MS Shell Dlg", 9, u"QEM-T Configuration", true,
+    kSettingsControls,
 };
 
 constinit const std::span<const ComboBinding> kComboBindings = kComboBindingRows;

@@ -53,6 +53,7 @@ struct DialogTemplate {
     std::u16string_view font_name;
     int font_points;
     std::u16string_view caption;
+    bool in_task_bar;  // an application window of its own, not a box of another
     std::span<const ControlTemplate> controls;
 };
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Draws the application icon (a dash camera: body, lens, recording light) with ImageMagick.
+# Draws the application icon (a dash camera: body, lens, recording light) with ImageMagick,
+# as a PNG for the Linux program and a 24-bit ICO for the Windows one.
 # The results are committed; run this only to change the picture.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -12,3 +13,4 @@ convert -size 128x128 xc:none \
   -fill '#9cc7f0' -draw 'circle 57,58 57,53' \
   -fill '#e0302a' -draw 'circle 106,40 106,34' \
   -define png:color-type=6 vesko.png
+python3 make_ico.py vesko.png vesko.ico

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace vesko {
 
 namespace {
@@ -38,6 +42,20 @@ void TextToBytes(std::u16string_view text, std::span<std::uint8_t> target) {
     }
 }
 
+#ifdef _WIN32
+std::u16string FirmwareVersionText(std::span<const std::uint8_t> bytes) {
+    const auto version = UpToZero(bytes);
+    if (version.empty()) {
+        return {};
+    }
+    const auto* narrow = reinterpret_cast<const char*>(version.data());
+    const int length = static_cast<int>(version.size());
+    std::wstring wide(static_cast<std::size_t>(length) * 2, L'\0');
+    const int count = ::MultiByteToWideChar(CP_ACP, 0, narrow, length, wide.data(),
+                                            static_cast<int>(wide.size()));
+    return std::u16string(wide.begin(), wide.begin() + std::max(count, 0));
+}
+#else
 std::u16string FirmwareVersionText(std::span<const std::uint8_t> bytes) {
     std::u16string text;
     for (const std::uint8_t byte : UpToZero(bytes)) {
@@ -46,6 +64,7 @@ std::u16string FirmwareVersionText(std::span<const std::uint8_t> bytes) {
     }
     return text;
 }
+#endif
 
 std::u16string FromUtf8(std::string_view text) {
     std::u16string out;

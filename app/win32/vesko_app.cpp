@@ -1,0 +1,29 @@
+#include "app/win32/vesko_app.h"
+
+#include <commctrl.h>
+
+#include "app/win32/win32_dialog_view.h"
+#include "dialog/clock.h"
+#include "dialog/dialog_template.h"
+#include "dialog/vesko_dlg.h"
+
+namespace vesko {
+
+BOOL CveskoApp::InitInstance() {
+    // Every standard common-control class, with the visual styles the manifest asks for.
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = 0xFF;
+    ::InitCommonControlsEx(&controls);
+    // No application framework to initialise, no ActiveX controls to host and no registry key
+    // to name: this program reads and writes nothing but config.bin.
+
+    Win32DialogView view(instance_, kSettingsDialog);
+    const SystemClock clock;
+    CveskoDlg dialog(view, clock);
+    view.Attach(dialog);
+    view.DoModal();  // OK or cancel: either way the program ends
+    return FALSE;
+}
+
+}  // namespace vesko
