@@ -212,9 +212,7 @@ TEST_F(DialogSaveTest, DefaultSetWritesTheDefaultsAndKeepsTheRecordersBytes) {
         std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(f.offset), f.size,
                     expected_record.bytes().begin() + static_cast<std::ptrdiff_t>(f.offset));
     }
-    Bytes expected = ToBytes(expected_record);
-    StampNow(expected);
-    EXPECT_EQ(ReadConfigBytes(), expected) << "a new 128-byte file";
+    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(expected_record)) << "a new 128-byte file";
     ASSERT_EQ(d.view.messages.size(), 1u) << "no success box";
     EXPECT_EQ(d.view.messages[0].caption, u"Default Set");
     EXPECT_EQ(d.view.messages[0].icon, MessageIcon::kExclamation);
@@ -231,9 +229,7 @@ TEST_F(DialogSaveTest, DefaultSetWithoutAFileAndCancelled) {
         d.view.Click(IDC_DEFAULT_SET);
         EXPECT_FALSE(std::filesystem::exists("config.bin"));
         d.view.Click(IDC_DEFAULT_SET);  // answered OK
-        Bytes expected = ToBytes(FactoryDefaults());
-        StampNow(expected);
-        EXPECT_EQ(ReadConfigBytes(), expected);
+        EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(FactoryDefaults()));
     }
     testing::WriteConfigBytes(RecorderFile());
     OpenedDialog d;

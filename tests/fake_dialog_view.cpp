@@ -129,4 +129,16 @@ void FakeDialogView::EndDialog(DialogResult result) {
     ended_ = result;
 }
 
+std::vector<std::uint8_t> SavedAt(SettingsRecord record, const LocalTime& time) {
+    const std::pair<Field, int> words[] = {
+        {fields::kSaveYear, time.year},     {fields::kSaveMonth, time.month},
+        {fields::kSaveDay, time.day},       {fields::kSaveHour, time.hour},
+        {fields::kSaveMinute, time.minute}, {fields::kSaveSecond, time.second},
+    };
+    for (const auto& [field, value] : words) {
+        record.SetWord(field, static_cast<std::uint16_t>(value));
+    }
+    return {record.bytes().begin(), record.bytes().end()};
+}
+
 }  // namespace vesko::testing

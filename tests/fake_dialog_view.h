@@ -3,6 +3,7 @@
 // recorded and answered from a script.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <optional>
@@ -95,5 +96,9 @@ struct OpenedDialog {
         view.Open();
     }
 };
+
+// The bytes a save at `time` writes for `record`.
+std::vector<std::uint8_t> SavedAt(SettingsRecord record,
+                                  const LocalTime& time = OpenedDialog::kNow);
 
 }  // namespace vesko::testing

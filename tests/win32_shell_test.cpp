@@ -223,14 +223,7 @@ TEST_F(Win32ShellTest, EnterWithNoFileWritesTheDefaults) {
     EXPECT_EQ(shown[0].caption, u"Success");
     EXPECT_EQ(shown[0].icon, MessageIcon::kNone);
     SettingsRecord expected = FactoryDefaults();
-    expected.SetWord(fields::kSaveYear, 2026);
-    expected.SetWord(fields::kSaveMonth, 12);
-    expected.SetWord(fields::kSaveDay, 7);
-    expected.SetWord(fields::kSaveHour, 9);
-    expected.SetWord(fields::kSaveMinute, 5);
-    expected.SetWord(fields::kSaveSecond, 3);
-    EXPECT_EQ(testing::ReadConfigBytes(),
-              std::vector<std::uint8_t>(expected.bytes().begin(), expected.bytes().end()));
+    EXPECT_EQ(testing::ReadConfigBytes(), testing::SavedAt(expected));
 }
 
 TEST_F(Win32ShellTest, EscapeWritesNothing) {
