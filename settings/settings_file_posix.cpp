@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "settings/posix_file_calls.h"
 #include "settings/settings_file.h"
 #include "settings/text_conversion.h"
 
@@ -24,13 +25,13 @@ public:
     UniqueFd& operator=(UniqueFd&&) = delete;
     ~UniqueFd() {
         if (fd_ >= 0) {
-            ::close(fd_);
+            FileCalls().Close(fd_);
         }
     }
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
     // The checked close of a write; the destructor only cleans up after a failure.
-    int Close() { return ::close(std::exchange(fd_, -1)); }
+    int Close() { return FileCalls().Close(std::exchange(fd_, -1)); }
 
 private:
     int fd_;
@@ -54,17 +55,18 @@ std::u16string Reason(int error) {
 
 bool IsRegularFile(int fd) {
     struct stat info {};
-    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    return FileCalls().Fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool LockExclusively(int fd) {
-    return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    return FileCalls().Flock(fd, LOCK_EX | LOCK_NB) == 0;
 }
 
 // Opened non-blocking so that a pipe or device named config.bin cannot hang us, and only
 // when it is a plain file no other program holds.
 UniqueFd OpenForReading() {
-    UniqueFd fd(::open(kSettingsFileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    UniqueFd fd(
+        FileCalls().Open(kSettingsFileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0));
     if (!fd.valid() || !IsRegularFile(fd.get()) || !LockExclusively(fd.get())) {
         return UniqueFd(-1);
     }
@@ -74,11 +76,11 @@ UniqueFd OpenForReading() {
 // A file the write created exists on the card only once its folder entry is there too.
 // File systems that cannot sync a folder say so with EINVAL; that is no failure.
 void SyncFolder() {
-    UniqueFd folder(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd folder(FileCalls().Open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
     if (!folder.valid()) {
         FailWrite(errno);
     }
-    if (::fsync(folder.get()) != 0 && errno != EINVAL) {
+    if (FileCalls().Fsync(folder.get()) != 0 && errno != EINVAL) {
         FailWrite(errno);
     }
 }
@@ -93,7 +95,7 @@ bool ReadSettingsFile(SettingsRecord& record) {
     SettingsRecord::Bytes buffer{};
     std::size_t done = 0;
     while (done < buffer.size()) {
-        const ssize_t got = ::read(fd.get(), buffer.data() + done, buffer.size() - done);
+        const ssize_t got = FileCalls().Read(fd.get(), buffer.data() + done, buffer.size() - done);
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -110,12 +112,16 @@ bool ReadSettingsFile(SettingsRecord& record) {
 }
 
 void WriteSettingsFile(const SettingsRecord& record) {
-    UniqueFd fd(
-        ::open(kSettingsFileName, O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
+    UniqueFd fd(FileCalls().Open(kSettingsFileName,
+                                 O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
     if (!fd.valid()) {
         FailWrite(errno);
     }
-    if (!IsRegularFile(fd.get())) {
+    struct stat info {};
+    if (FileCalls().Fstat(fd.get(), &info) != 0) {
+        FailWrite(errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
         FailWrite(u"It is not a regular file");
     }
     if (!LockExclusively(fd.get())) {
@@ -124,8 +130,8 @@ void WriteSettingsFile(const SettingsRecord& record) {
     const auto& bytes = record.bytes();
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t put =
-            ::pwrite(fd.get(), bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        const ssize_t put = FileCalls().Pwrite(fd.get(), bytes.data() + done, bytes.size() - done,
+                                               static_cast<off_t>(done));
         if (put < 0 && errno == EINTR) {
             continue;
         }
@@ -134,7 +140,7 @@ void WriteSettingsFile(const SettingsRecord& record) {
         }
         done += static_cast<std::size_t>(put);
     }
-    if (::fsync(fd.get()) != 0) {
+    if (FileCalls().Fsync(fd.get()) != 0) {
         FailWrite(errno);
     }
     if (fd.Close() != 0) {
@@ -147,7 +153,7 @@ void DeleteSettingsFile() {
     const UniqueFd fd = OpenForReading();
     if (fd.valid()) {
         // Unlinked while our lock still keeps other programs out.
-        ::unlink(kSettingsFileName);
+        FileCalls().Unlink(kSettingsFileName);
     }
 }
 

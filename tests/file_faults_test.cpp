@@ -1,0 +1,198 @@
+// Every step of config.bin access failing in turn, as a worn or pulled card makes it: what
+// the user sees and what is left on the card.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "dialog/control_ids.h"
+#include "fake_dialog_view.h"
+#include "settings/defaults.h"
+#include "settings/posix_file_calls.h"
+#include "temp_folder.h"
+
+namespace vesko {
+namespace {
+
+using testing::OpenedDialog;
+using testing::ReadConfigBytes;
+using testing::TempFolder;
+using Bytes = std::vector<std::uint8_t>;
+
+enum class Step {
+    kOpen,
+    kStat,
+    kLock,
+    kRead,
+    kWrite,
+    kShortWrite,
+    kFsync,
+    kClose,
+    kFolderSync,
+    kUnlink
+};
+
+// The real calls, but for one step on config.bin, which fails with `error`.
+class FailingCalls final : public PosixFileCalls {
+public:
+    FailingCalls(Step step, int error) : step_(step), error_(error) {}
+
+    int Open(const char* path, int flags, mode_t mode) override {
+        if (step_ == Step::kOpen && std::strcmp(path, "config.bin") == 0) {
+            return Fail(-1);
+        }
+        const int fd = PosixFileCalls::Open(path, flags, mode);
+        if (std::strcmp(path, ".") == 0) {
+            folder_fd_ = fd;
+        }
+        return fd;
+    }
+    int Fstat(int fd, struct stat* info) override {
+        return step_ == Step::kStat ? Fail(-1) : PosixFileCalls::Fstat(fd, info);
+    }
+    int Flock(int fd, int operation) override {
+        return step_ == Step::kLock ? Fail(-1) : PosixFileCalls::Flock(fd, operation);
+    }
+    ssize_t Read(int fd, void* buffer, size_t count) override {
+        return step_ == Step::kRead ? Fail(-1) : PosixFileCalls::Read(fd, buffer, count);
+    }
+    ssize_t Pwrite(int fd, const void* buffer, size_t count, off_t offset) override {
+        if (step_ == Step::kWrite) {
+            return Fail(-1);
+        }
+        if (step_ == Step::kShortWrite) {
+            // Some bytes go, then the card is full.
+            return offset == 0 ? PosixFileCalls::Pwrite(fd, buffer, count / 2, offset) : Fail(-1);
+        }
+        return PosixFileCalls::Pwrite(fd, buffer, count, offset);
+    }
+    int Fsync(int fd) override {
+        const bool fails = fd == folder_fd_ ? step_ == Step::kFolderSync : step_ == Step::kFsync;
+        return fails ? Fail(-1) : PosixFileCalls::Fsync(fd);
+    }
+    int Close(int fd) override {
+        const int result = PosixFileCalls::Close(fd);  // the descriptor is gone either way
+        return step_ == Step::kClose && fd != folder_fd_ ? Fail(-1) : result;
+    }
+    int Unlink(const char* path) override {
+        return step_ == Step::kUnlink ? Fail(-1) : PosixFileCalls::Unlink(path);
+    }
+
+private:
+    int Fail(int result) const {
+        errno = error_;
+        return result;
+    }
+
+    Step step_;
+    int error_;
+    int folder_fd_ = -2;
+};
+
+Bytes RecorderFile() {
+    SettingsRecord record = FactoryDefaults();
+    record.SetText(fields::kFirmwareVersion, u"QX100");
+    record.SetByte(fields::kTimeZone, 20);
+    return {record.bytes().begin(), record.bytes().end()};
+}
+
+std::u16string Report(const char* reason) {
+    return u"Could not write config.bin: " + std::u16string(reason, reason + std::strlen(reason)) +
+           u".";
+}
+
+TEST(FileFaultsTest, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
+    const struct {
+        Step step;
+        int error;
+        const char* reason;
+        bool file_untouched;  // the write never began
+    } cases[] = {
+        {Step::kOpen, EACCES, "Permission denied", true},
+        {Step::kStat, EIO, "Input/output error", true},
+        {Step::kLock, EWOULDBLOCK, "The file is in use by another program", true},
+        {Step::kWrite, EIO, "Input/output error", true},
+        {Step::kShortWrite, ENOSPC, "No space left on device", false},
+        {Step::kFsync, EIO, "Input/output error", false},
+        {Step::kClose, EIO, "Input/output error", false},
+        {Step::kFolderSync, EIO, "Input/output error", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        TempFolder folder;
+        testing::WriteConfigBytes(RecorderFile());
+        OpenedDialog d;
+        d.view.Choose(IDC_TIME_ZONE, 3);
+        {
+            FailingCalls failing(c.step, c.error);
+            const ScopedFileCalls seam(failing);
+            d.view.Click(IDOK);
+        }
+        ASSERT_EQ(d.view.messages.size(), 1u);
+        EXPECT_EQ(d.view.messages[0].text, Report(c.reason));
+        EXPECT_EQ(d.view.messages[0].caption, u"Error");
+        EXPECT_EQ(d.view.messages[0].icon, MessageIcon::kError);
+        EXPECT_FALSE(d.view.ended().has_value()) << "the window stays open";
+        if (c.file_untouched) {
+            EXPECT_EQ(ReadConfigBytes(), RecorderFile());
+        }
+
+        d.view.Click(IDOK);
+        ASSERT_EQ(d.view.messages.size(), 2u);
+        EXPECT_EQ(d.view.messages[1].caption, u"Success");
+        EXPECT_EQ(ReadConfigBytes().at(8), 3);
+    }
+}
+
+TEST(FileFaultsTest, ShortWritesThatGoOnSucceed) {
+    class HalfAtATime final : public PosixFileCalls {
+        ssize_t Pwrite(int fd, const void* buffer, size_t count, off_t offset) override {
+            return PosixFileCalls::Pwrite(fd, buffer, (count + 1) / 2, offset);
+        }
+    } half;
+    TempFolder folder;
+    OpenedDialog d;
+    {
+        const ScopedFileCalls seam(half);
+        d.view.Click(IDOK);
+    }
+    EXPECT_EQ(d.view.messages.at(0).caption, u"Success");
+    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(FactoryDefaults()));
+}
+
+TEST(FileFaultsTest, UnreadableFileShowsTheDefaultsWithoutAMessage) {
+    for (const Step step : {Step::kOpen, Step::kStat, Step::kLock, Step::kRead}) {
+        TempFolder folder;
+        testing::WriteConfigBytes(RecorderFile());
+        FailingCalls failing(step, EIO);
+        const ScopedFileCalls seam(failing);
+        OpenedDialog d;
+        EXPECT_EQ(d.view.SelectedEntry(IDC_TIME_ZONE), u"GMT -5:00 EST");
+        EXPECT_EQ(d.view.GetText(IDC_FIRMWARE_VERSION), u"") << "the record was left alone";
+        EXPECT_TRUE(d.view.messages.empty());
+    }
+}
+
+// A file that cannot be deleted is read again by Default Set, and its values saved anew.
+TEST(FileFaultsTest, DefaultSetOnAFileThatCannotBeDeleted) {
+    TempFolder folder;
+    testing::WriteConfigBytes(RecorderFile());
+    OpenedDialog d;
+    d.view.Choose(IDC_TIME_ZONE, 3);
+    {
+        FailingCalls failing(Step::kUnlink, EROFS);
+        const ScopedFileCalls seam(failing);
+        d.view.Click(IDC_DEFAULT_SET);
+    }
+    EXPECT_EQ(d.view.SelectedEntry(IDC_TIME_ZONE), u"GMT +8:00") << "the file's own value";
+    ASSERT_EQ(d.view.messages.size(), 1u) << "the confirmation only";
+    SettingsRecord expected = FactoryDefaults();
+    expected.SetText(fields::kFirmwareVersion, u"QX100");
+    expected.SetByte(fields::kTimeZone, 20);
+    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(expected));
+}
+
+}  // namespace
+}  // namespace vesko
