@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string_view>
 
 #include "settings/settings_file.h"
@@ -8,10 +9,9 @@ namespace vesko {
 namespace {
 
 std::string Narrow(std::u16string_view text) {
-    std::string out;
-    for (const char16_t c : text) {
-        out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
-    }
+    std::string out(text.size(), '?');
+    std::transform(text.begin(), text.end(), out.begin(),
+                   [](char16_t c) { return c < 0x80 ? static_cast<char>(c) : '?'; });
     return out;
 }
 

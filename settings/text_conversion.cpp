@@ -27,11 +27,8 @@ std::span<const std::uint8_t> UpToZero(std::span<const std::uint8_t> bytes) {
 }  // namespace
 
 std::u16string BytesToText(std::span<const std::uint8_t> bytes) {
-    std::u16string text;
-    for (const std::uint8_t byte : UpToZero(bytes)) {
-        text.push_back(static_cast<char16_t>(byte));
-    }
-    return text;
+    const auto text = UpToZero(bytes);
+    return {text.begin(), text.end()};
 }
 
 void TextToBytes(std::u16string_view text, std::span<std::uint8_t> target) {
@@ -57,11 +54,12 @@ std::u16string FirmwareVersionText(std::span<const std::uint8_t> bytes) {
 }
 #else
 std::u16string FirmwareVersionText(std::span<const std::uint8_t> bytes) {
-    std::u16string text;
-    for (const std::uint8_t byte : UpToZero(bytes)) {
-        text.push_back(byte >= 0x80 && byte <= 0x9F ? kCp1252High[byte - 0x80u]
-                                                    : static_cast<char16_t>(byte));
-    }
+    const auto version = UpToZero(bytes);
+    std::u16string text(version.size(), u'\0');
+    std::transform(version.begin(), version.end(), text.begin(), [](std::uint8_t byte) {
+        return byte >= 0x80 && byte <= 0x9F ? kCp1252High[byte - 0x80u]
+                                            : static_cast<char16_t>(byte);
+    });
     return text;
 }
 #endif

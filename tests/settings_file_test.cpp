@@ -18,9 +18,8 @@ using testing::WriteConfigBytes;
 SettingsRecord RandomRecord(unsigned seed) {
     std::mt19937 random(seed);
     SettingsRecord record;
-    for (auto& byte : record.bytes()) {
-        byte = static_cast<std::uint8_t>(random());
-    }
+    std::generate(record.bytes().begin(), record.bytes().end(),
+                  [&random] { return static_cast<std::uint8_t>(random()); });
     return record;
 }
 

@@ -50,7 +50,7 @@ void QtDialogView::Initialize() {
     }
 }
 
-int QtDialogView::Exec() {
+int QtDialogView::RunModal() {
     Initialize();
     return exec();
 }

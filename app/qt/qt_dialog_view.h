@@ -40,7 +40,7 @@ public:
     void SetAboutLabel(const QString& label) { about_label_ = label; }
     // The dialog's own initialisation; on true the focus goes to the earliest tab stop.
     void Initialize();
-    int Exec();
+    int RunModal();
 
     void SetMessagePresenter(MessagePresenter presenter) { presenter_ = std::move(presenter); }
     QWidget* Control(int id) const;

@@ -30,7 +30,7 @@ bool CveskoApp::InitInstance() {
     const SystemClock clock;
     CveskoDlg dialog(view, clock);
     view.Attach(dialog);
-    view.Exec();  // OK or cancel: either way the program ends
+    view.RunModal();  // OK or cancel: either way the program ends
     return false;
 }
 

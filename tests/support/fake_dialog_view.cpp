@@ -8,16 +8,16 @@
 namespace vesko::testing {
 
 FakeDialogView::FakeDialogView() {
-    for (const ControlTemplate& control : kSettingsDialog.controls) {
-        if (control.id == IDC_STATIC) {
+    for (const ControlTemplate& item : kSettingsDialog.controls) {
+        if (item.id == IDC_STATIC) {
             continue;
         }
         Control state;
-        if (const ComboBinding* binding = FindComboBinding(control.id)) {
+        if (const ComboBinding* binding = FindComboBinding(item.id)) {
             state.entries = static_cast<int>(binding->table->entries.size());
         }
-        state.text = std::u16string(control.caption);
-        controls_[control.id] = state;
+        state.text = std::u16string(item.caption);
+        controls_[item.id] = state;
     }
     caption_ = std::u16string(kSettingsDialog.caption);
 }
@@ -106,7 +106,9 @@ void FakeDialogView::PlaceCaretAtEnd(int id) {
 }
 
 void FakeDialogView::SetFocus(int id) {
-    controls_.at(id);  // must exist
+    if (!controls_.contains(id)) {
+        throw std::logic_error("no such control");
+    }
     focus_ = id;
 }
 

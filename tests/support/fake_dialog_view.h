@@ -25,9 +25,9 @@ struct ShownMessage {
 
 class FixedClock final : public Clock {
 public:
-    explicit FixedClock(LocalTime time) : time_(time) {}
+    explicit FixedClock(const LocalTime& time) : time_(time) {}
     LocalTime Now() const override { return time_; }
-    void Set(LocalTime time) { time_ = time; }
+    void Set(const LocalTime& time) { time_ = time; }
 
 private:
     LocalTime time_;
