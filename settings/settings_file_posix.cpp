@@ -22,7 +22,10 @@ public:
     UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     UniqueFd(const UniqueFd&) = delete;
     UniqueFd& operator=(const UniqueFd&) = delete;
-    UniqueFd& operator=(UniqueFd&&) = delete;
+    UniqueFd& operator=(UniqueFd&& other) noexcept {
+        UniqueFd doomed(std::exchange(fd_, std::exchange(other.fd_, -1)));
+        return *this;
+    }
     ~UniqueFd() {
         if (fd_ >= 0) {
             FileCalls().Close(fd_);
@@ -112,8 +115,13 @@ bool ReadSettingsFile(SettingsRecord& record) {
 }
 
 void WriteSettingsFile(const SettingsRecord& record) {
-    UniqueFd fd(FileCalls().Open(kSettingsFileName,
-                                 O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
+    constexpr int kFlags = O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+    // Only a file this write creates needs its folder entry synced as well.
+    UniqueFd fd(FileCalls().Open(kSettingsFileName, kFlags, 0));
+    const bool created = !fd.valid() && errno == ENOENT;
+    if (created) {
+        fd = UniqueFd(FileCalls().Open(kSettingsFileName, kFlags | O_CREAT, 0666));
+    }
     if (!fd.valid()) {
         FailWrite(errno);
     }
@@ -146,7 +154,9 @@ void WriteSettingsFile(const SettingsRecord& record) {
     if (fd.Close() != 0) {
         FailWrite(errno);
     }
-    SyncFolder();
+    if (created) {
+        SyncFolder();
+    }
 }
 
 void DeleteSettingsFile() {

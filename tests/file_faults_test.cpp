@@ -109,20 +109,24 @@ TEST(FileFaultsTest, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
         int error;
         const char* reason;
         bool file_untouched;  // the write never began
+        bool new_file;        // no config.bin before the save
     } cases[] = {
-        {Step::kOpen, EACCES, "Permission denied", true},
-        {Step::kStat, EIO, "Input/output error", true},
-        {Step::kLock, EWOULDBLOCK, "The file is in use by another program", true},
-        {Step::kWrite, EIO, "Input/output error", true},
-        {Step::kShortWrite, ENOSPC, "No space left on device", false},
-        {Step::kFsync, EIO, "Input/output error", false},
-        {Step::kClose, EIO, "Input/output error", false},
-        {Step::kFolderSync, EIO, "Input/output error", false},
+        {Step::kOpen, EACCES, "Permission denied", true, false},
+        {Step::kStat, EIO, "Input/output error", true, false},
+        {Step::kLock, EWOULDBLOCK, "The file is in use by another program", true, false},
+        {Step::kWrite, EIO, "Input/output error", true, false},
+        {Step::kShortWrite, ENOSPC, "No space left on device", false, false},
+        {Step::kFsync, EIO, "Input/output error", false, false},
+        {Step::kClose, EIO, "Input/output error", false, false},
+        {Step::kOpen, ENOSPC, "No space left on device", true, true},
+        {Step::kFolderSync, EIO, "Input/output error", false, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
         TempFolder folder;
-        testing::WriteConfigBytes(RecorderFile());
+        if (!c.new_file) {
+            testing::WriteConfigBytes(RecorderFile());
+        }
         OpenedDialog d;
         d.view.Choose(IDC_TIME_ZONE, 3);
         {
@@ -136,7 +140,7 @@ TEST(FileFaultsTest, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
         EXPECT_EQ(d.view.messages[0].icon, MessageIcon::kError);
         EXPECT_FALSE(d.view.ended().has_value()) << "the window stays open";
         if (c.file_untouched) {
-            EXPECT_EQ(ReadConfigBytes(), RecorderFile());
+            EXPECT_EQ(ReadConfigBytes(), c.new_file ? Bytes() : RecorderFile());
         }
 
         d.view.Click(IDOK);
