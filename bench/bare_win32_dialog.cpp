@@ -1,0 +1,40 @@
+// The baseline for start-up on Windows: a dialog with one button, built the way vesko.exe
+// builds its own (in-memory template, same font), with the same manifest.
+#include <windows.h>
+
+#include <array>
+
+#include "app/win32/dialog_template_builder.h"
+#include "dialog/control_ids.h"
+
+namespace {
+
+constexpr std::array kControls = {
+    vesko::ControlTemplate{IDOK,
+                           "IDOK",
+                           vesko::ControlKind::kPushButton,
+                           vesko::kTabStop | vesko::kDefaultButton,
+                           {60, 40, 50, 14},
+                           u"OK"},
+};
+constexpr vesko::DialogTemplate kBare{1,    170,      70, u"MS Shell Dlg", 9, u"Bare dialog",
+                                      true, kControls};
+
+INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        return TRUE;
+    }
+    if (message == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {
+        ::EndDialog(hwnd, LOWORD(wparam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    const auto layout = vesko::BuildDialogTemplate(kBare, 0);
+    return static_cast<int>(
+        ::DialogBoxIndirectParamW(instance, vesko::AsTemplate(layout), nullptr, Proc, 0));
+}
