@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/win32/dialog_template_builder.h"
+#include "app/win32/about_dlg.h"
 #include "dialog/control_ids.h"
 
 namespace {
@@ -20,21 +20,8 @@ constexpr std::array kControls = {
 constexpr vesko::DialogTemplate kBare{1,    170,      70, u"MS Shell Dlg", 9, u"Bare dialog",
                                       true, kControls};
 
-INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM) {
-    if (message == WM_INITDIALOG) {
-        return TRUE;
-    }
-    if (message == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {
-        ::EndDialog(hwnd, LOWORD(wparam));
-        return TRUE;
-    }
-    return FALSE;
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    const auto layout = vesko::BuildDialogTemplate(kBare, 0);
-    return static_cast<int>(
-        ::DialogBoxIndirectParamW(instance, vesko::AsTemplate(layout), nullptr, Proc, 0));
+    return static_cast<int>(vesko::RunSimpleDialog(instance, kBare, nullptr));
 }

@@ -10,7 +10,7 @@ namespace vesko {
 
 namespace {
 
-INT_PTR CALLBACK AboutProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
+INT_PTR CALLBACK CloseOnCommand(HWND hwnd, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
     if (message == WM_INITDIALOG) {
         return TRUE;
     }
@@ -23,9 +23,13 @@ INT_PTR CALLBACK AboutProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM /*lpar
 
 }  // namespace
 
+INT_PTR RunSimpleDialog(HINSTANCE instance, const DialogTemplate& layout, HWND owner) {
+    const std::vector<WORD> words = BuildDialogTemplate(layout, IDR_MAINFRAME);
+    return ::DialogBoxIndirectParamW(instance, AsTemplate(words), owner, CloseOnCommand, 0);
+}
+
 void RunAboutBox(HINSTANCE instance, HWND owner) {
-    const std::vector<WORD> layout = BuildDialogTemplate(kAboutDialog, IDR_MAINFRAME);
-    ::DialogBoxIndirectParamW(instance, AsTemplate(layout), owner, AboutProc, 0);
+    RunSimpleDialog(instance, kAboutDialog, owner);
 }
 
 }  // namespace vesko
