@@ -27,7 +27,7 @@ public:
     virtual void SetText(int id, std::u16string_view text) = 0;
 
     virtual void Enable(int id, bool enabled) = 0;
-    // Limits what the user can type; text set by program is not cut.
+    // Limits what the user can type. The logic never sets a longer text by program itself.
     virtual void LimitText(int id, int max_chars) = 0;
     // An empty selection at the end of the text, scrolled into view.
     virtual void PlaceCaretAtEnd(int id) = 0;
