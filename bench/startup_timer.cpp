@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -93,7 +94,8 @@ void RunOnce(xcb_connection_t* connection, Program& program) {
 template <typename T>
 T Quantile(std::vector<T> values, double q) {
     std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(q * static_cast<double>(values.size() - 1) + 0.5);
+    const auto index =
+        static_cast<std::size_t>(std::lround(q * static_cast<double>(values.size() - 1)));
     return values[index];
 }
 

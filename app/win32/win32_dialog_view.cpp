@@ -50,8 +50,12 @@ INT_PTR CALLBACK Win32DialogView::DialogProc(HWND hwnd, UINT message, WPARAM wpa
                                              LPARAM lparam) {
     if (message == WM_INITDIALOG) {
         ::SetWindowLongPtrW(hwnd, DWLP_USER, lparam);
+        // The view rides in the dialog's creation parameter and its user data; Windows hands
+        // both back as integers.
+        // NOLINTNEXTLINE(performance-no-int-to-ptr)
         reinterpret_cast<Win32DialogView*>(lparam)->hwnd_ = hwnd;
     }
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     auto* view = reinterpret_cast<Win32DialogView*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
     return view != nullptr ? view->OnMessage(message, wparam, lparam) : FALSE;
 }
