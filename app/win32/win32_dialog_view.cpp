@@ -35,7 +35,6 @@ MessageResult ShowMessageBox(HWND owner, const Win32Message& message) {
 
 Win32DialogView::Win32DialogView(HINSTANCE instance, const DialogTemplate& layout)
     : instance_(instance),
-      layout_(layout),
       template_(BuildDialogTemplate(layout, IDR_MAINFRAME)),
       icon_(::LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME))),
       about_label_(LoadResourceString(instance, IDS_ABOUTBOX)),
@@ -57,10 +56,10 @@ INT_PTR CALLBACK Win32DialogView::DialogProc(HWND hwnd, UINT message, WPARAM wpa
     }
     // NOLINTNEXTLINE(performance-no-int-to-ptr)
     auto* view = reinterpret_cast<Win32DialogView*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
-    return view != nullptr ? view->OnMessage(message, wparam, lparam) : FALSE;
+    return view != nullptr ? view->OnMessage(message, wparam) : FALSE;
 }
 
-INT_PTR Win32DialogView::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+INT_PTR Win32DialogView::OnMessage(UINT message, WPARAM wparam) {
     switch (message) {
         case WM_INITDIALOG:
             return OnInitDialog();
@@ -74,7 +73,6 @@ INT_PTR Win32DialogView::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_QUERYDRAGICON:
             return reinterpret_cast<INT_PTR>(OnQueryDragIcon());
         default:
-            (void)lparam;
             return FALSE;
     }
 }

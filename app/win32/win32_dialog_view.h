@@ -57,7 +57,7 @@ public:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-    INT_PTR OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
+    INT_PTR OnMessage(UINT message, WPARAM wparam);
     BOOL OnInitDialog();
     void OnCommand(WORD id, WORD code);
     BOOL OnSysCommand(WPARAM command);
@@ -66,7 +66,6 @@ private:
     HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
 
     HINSTANCE instance_;
-    const DialogTemplate& layout_;
     std::vector<WORD> template_;
     HICON icon_;  // a shared resource icon: the system owns it
     std::wstring about_label_;
