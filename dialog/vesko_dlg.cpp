@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "dialog/control_ids.h"
 #include "dialog/messages.h"
@@ -51,7 +52,8 @@ std::u16string Decimal(int value) {
 
 }  // namespace
 
-CveskoDlg::CveskoDlg(DialogView& view, const Clock& clock) : view_(view), clock_(clock) {}
+CveskoDlg::CveskoDlg(DialogView& view, const Clock& clock, std::filesystem::path folder)
+    : view_(view), clock_(clock), folder_(std::move(folder)) {}
 
 bool CveskoDlg::OnInitDialog() {
     view_.SetCaption(messages::kWindowCaption);
@@ -65,7 +67,12 @@ bool CveskoDlg::OnInitDialog() {
 
 void CveskoDlg::LoadSettings() {
     // Without a readable file the defaults are shown while the record keeps what it held.
-    const bool read = ReadSettingsFile(record_);
+    bool read = false;
+    try {
+        read = ReadSettingsFile(folder_, record_);
+    } catch (const SettingsFileError& error) {
+        ShowError(error.message());
+    }
     ShowSettings(read ? record_ : FactoryDefaults());
     ShowTime(clock_.Now());
     view_.SetText(IDC_FIRMWARE_VERSION,

@@ -1,6 +1,7 @@
 // The settings dialog's logic, written against DialogView and Clock only.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +16,8 @@ namespace vesko {
 
 class CveskoDlg {
 public:
-    CveskoDlg(DialogView& view, const Clock& clock);
+    // `folder` holds the card's config.bin; empty: the current folder.
+    CveskoDlg(DialogView& view, const Clock& clock, std::filesystem::path folder = {});
     CveskoDlg(const CveskoDlg&) = delete;
     CveskoDlg& operator=(const CveskoDlg&) = delete;
 
@@ -23,8 +25,9 @@ public:
     // window: it goes to the earliest tab stop.
     bool OnInitDialog();
 
-    // Shows config.bin, or the factory defaults when it cannot be read, with the PC time,
-    // the firmware version and the Wi-Fi lock.
+    // Shows config.bin, or the factory defaults when there is none or it cannot be read
+    // (said first, in an error box), with the PC time, the firmware version and the Wi-Fi
+    // lock.
     void LoadSettings();
     // Copies every drop-down selection into the record and disables what the switches
     // make irrelevant.
@@ -65,6 +68,7 @@ private:
 
     DialogView& view_;
     const Clock& clock_;
+    const std::filesystem::path folder_;
     SettingsRecord record_;  // zeroed until loaded
 };
 

@@ -78,7 +78,7 @@ int CveskoDlg::SaveSettings() {
     record_.SetWord(fields::kSaveSecond, static_cast<std::uint16_t>(now.second));
     ShowTime(now);
 
-    WriteSettingsFile(record_);
+    WriteSettingsFile(folder_, record_);
     return 0;
 }
 
@@ -144,8 +144,8 @@ void CveskoDlg::OnDefaultSet() {
     if (answer != MessageResult::kOk) {
         return;
     }
-    DeleteSettingsFile();
-    LoadSettings();  // with the file gone: the defaults
+    DeleteSettingsFile(folder_);  // a failure ends the command here, with its message
+    LoadSettings();               // with the file gone: the defaults
     ReadSelections();
     SaveSettings();  // a refusal has shown its message; the window stays open either way
 }

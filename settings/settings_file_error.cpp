@@ -15,14 +15,26 @@ std::string Narrow(std::u16string_view text) {
     return out;
 }
 
+SettingsFileError Failed(std::u16string_view action, std::u16string_view reason) {
+    return SettingsFileError(std::u16string(action) + u" " + FromUtf8(kSettingsFileName) + u": " +
+                             std::u16string(reason) + u".");
+}
+
 }  // namespace
 
 SettingsFileError::SettingsFileError(std::u16string message)
     : std::runtime_error(Narrow(message)), message_(std::move(message)) {}
 
+SettingsFileError SettingsFileError::ReadFailed(std::u16string_view reason) {
+    return Failed(u"Could not read", reason);
+}
+
 SettingsFileError SettingsFileError::WriteFailed(std::u16string_view reason) {
-    return SettingsFileError(u"Could not write " + FromUtf8(kSettingsFileName) + u": " +
-                             std::u16string(reason) + u".");
+    return Failed(u"Could not write", reason);
+}
+
+SettingsFileError SettingsFileError::DeleteFailed(std::u16string_view reason) {
+    return Failed(u"Could not delete", reason);
 }
 
 }  // namespace vesko

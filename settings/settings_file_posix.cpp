@@ -4,10 +4,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <string>
+#include <system_error>
 #include <utility>
 
+#include "settings/file_problems.h"
 #include "settings/posix_file_calls.h"
 #include "settings/settings_file.h"
 #include "settings/text_conversion.h"
@@ -40,61 +41,141 @@ private:
     int fd_;
 };
 
+using Failure = SettingsFileError (*)(std::u16string_view);
+
 std::u16string Reason(int error) {
-    if (error == EWOULDBLOCK) {
-        return u"The file is in use by another program";
+    switch (error) {
+        case EROFS:
+            return std::u16string(ReasonFor(FileProblem::kWriteProtected));
+        case ENODEV:
+        case ENXIO:
+        case EIO:
+            return std::u16string(ReasonFor(FileProblem::kCardGone));
+        case ENOSPC:
+        case EDQUOT:
+            return std::u16string(ReasonFor(FileProblem::kCardFull));
+        case EWOULDBLOCK:
+            return std::u16string(ReasonFor(FileProblem::kInUse));
+        case ELOOP:  // O_NOFOLLOW met a symbolic link
+        case EISDIR:
+            return std::u16string(ReasonFor(FileProblem::kNotAFile));
+        default:
+            return FromUtf8(std::generic_category().message(error));
     }
-    char buffer[256] = {};
-    return FromUtf8(::strerror_r(error, buffer, sizeof buffer));
 }
 
-[[noreturn]] void FailWrite(std::u16string_view reason) {
-    throw SettingsFileError::WriteFailed(reason);
+[[noreturn]] void Fail(Failure failure, FileProblem problem) {
+    throw failure(ReasonFor(problem));
 }
 
-[[noreturn]] void FailWrite(int error) {
-    FailWrite(Reason(error));
+[[noreturn]] void Fail(Failure failure, int error) {
+    throw failure(Reason(error));
 }
 
-bool IsRegularFile(int fd) {
+std::string FilePath(const std::filesystem::path& folder) {
+    return (folder / kSettingsFileName).string();
+}
+
+std::string FolderPath(const std::filesystem::path& folder) {
+    return folder.empty() ? std::string(".") : folder.string();
+}
+
+// Non-blocking, so that a pipe or device named config.bin cannot hang us; never through a
+// symbolic link, whose target is no card file.
+constexpr int kOpenFlags = O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW;
+
+UniqueFd OpenFolder(const std::filesystem::path& folder) {
+    return UniqueFd(
+        FileCalls().Open(FolderPath(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
+}
+
+// A card pulled out takes its folder with it.
+[[noreturn]] void FailOpen(Failure failure, int error) {
+    if (error == ENOENT) {
+        Fail(failure, FileProblem::kCardGone);
+    }
+    Fail(failure, error);
+}
+
+// A config.bin that is not there is only "absent" while its folder still is.
+bool Missing(int error, const std::filesystem::path& folder) {
+    return error == ENOENT && OpenFolder(folder).valid();
+}
+
+void CheckRegularFile(Failure failure, int fd) {
     struct stat info {};
-    return FileCalls().Fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-}
-
-bool LockExclusively(int fd) {
-    return FileCalls().Flock(fd, LOCK_EX | LOCK_NB) == 0;
-}
-
-// Opened non-blocking so that a pipe or device named config.bin cannot hang us, and only
-// when it is a plain file no other program holds.
-UniqueFd OpenForReading() {
-    UniqueFd fd(
-        FileCalls().Open(kSettingsFileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0));
-    if (!fd.valid() || !IsRegularFile(fd.get()) || !LockExclusively(fd.get())) {
-        return UniqueFd(-1);
+    if (FileCalls().Fstat(fd, &info) != 0) {
+        Fail(failure, errno);
     }
-    return fd;
+    if (!S_ISREG(info.st_mode)) {
+        Fail(failure, FileProblem::kNotAFile);
+    }
+}
+
+void Lock(Failure failure, int fd, int operation) {
+    if (FileCalls().Flock(fd, operation | LOCK_NB) != 0) {
+        Fail(failure, errno);
+    }
 }
 
 // A file the write created exists on the card only once its folder entry is there too.
 // File systems that cannot sync a folder say so with EINVAL; that is no failure.
-void SyncFolder() {
-    UniqueFd folder(FileCalls().Open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
-    if (!folder.valid()) {
-        FailWrite(errno);
+void SyncFolder(const std::filesystem::path& folder) {
+    const UniqueFd handle = OpenFolder(folder);
+    if (!handle.valid()) {
+        Fail(SettingsFileError::WriteFailed, errno);
     }
-    if (FileCalls().Fsync(folder.get()) != 0 && errno != EINVAL) {
-        FailWrite(errno);
+    if (FileCalls().Fsync(handle.get()) != 0 && errno != EINVAL) {
+        Fail(SettingsFileError::WriteFailed, errno);
+    }
+}
+
+void WriteAll(int fd, const SettingsRecord::Bytes& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put = FileCalls().Pwrite(fd, bytes.data() + done, bytes.size() - done,
+                                               static_cast<off_t>(done));
+        if (put < 0 && errno == EINTR) {
+            continue;
+        }
+        if (put <= 0) {
+            Fail(SettingsFileError::WriteFailed, put < 0 ? errno : ENOSPC);
+        }
+        done += static_cast<std::size_t>(put);
+    }
+}
+
+// Everything after the open: on a file this write created, a failure removes it again.
+void WriteOpened(UniqueFd& fd, const std::filesystem::path& folder, const SettingsRecord& record,
+                 bool created) {
+    CheckRegularFile(SettingsFileError::WriteFailed, fd.get());
+    Lock(SettingsFileError::WriteFailed, fd.get(), LOCK_EX);
+    WriteAll(fd.get(), record.bytes());
+    if (FileCalls().Fsync(fd.get()) != 0) {
+        Fail(SettingsFileError::WriteFailed, errno);
+    }
+    if (fd.Close() != 0) {
+        Fail(SettingsFileError::WriteFailed, errno);
+    }
+    if (created) {
+        SyncFolder(folder);
     }
 }
 
 }  // namespace
 
-bool ReadSettingsFile(SettingsRecord& record) {
-    UniqueFd fd = OpenForReading();
+bool ReadSettingsFile(const std::filesystem::path& folder, SettingsRecord& record) {
+    constexpr Failure kFailure = SettingsFileError::ReadFailed;
+    const UniqueFd fd(FileCalls().Open(FilePath(folder).c_str(), O_RDONLY | kOpenFlags, 0));
     if (!fd.valid()) {
-        return false;
+        const int error = errno;
+        if (Missing(error, folder)) {
+            return false;
+        }
+        FailOpen(kFailure, error);
     }
+    CheckRegularFile(kFailure, fd.get());
+    Lock(kFailure, fd.get(), LOCK_SH);  // other readers are welcome, a writer is not
     SettingsRecord::Bytes buffer{};
     std::size_t done = 0;
     while (done < buffer.size()) {
@@ -103,7 +184,7 @@ bool ReadSettingsFile(SettingsRecord& record) {
             continue;
         }
         if (got < 0) {
-            return false;
+            Fail(kFailure, errno);
         }
         if (got == 0) {
             break;
@@ -114,56 +195,45 @@ bool ReadSettingsFile(SettingsRecord& record) {
     return true;
 }
 
-void WriteSettingsFile(const SettingsRecord& record) {
-    constexpr int kFlags = O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
-    // Only a file this write creates needs its folder entry synced as well.
-    UniqueFd fd(FileCalls().Open(kSettingsFileName, kFlags, 0));
-    const bool created = !fd.valid() && errno == ENOENT;
-    if (created) {
-        fd = UniqueFd(FileCalls().Open(kSettingsFileName, kFlags | O_CREAT, 0666));
+void WriteSettingsFile(const std::filesystem::path& folder, const SettingsRecord& record) {
+    constexpr Failure kFailure = SettingsFileError::WriteFailed;
+    const std::string path = FilePath(folder);
+    UniqueFd fd(FileCalls().Open(path.c_str(), O_RDWR | kOpenFlags, 0));
+    bool created = false;
+    if (!fd.valid() && errno == ENOENT) {
+        // Exclusive, so that the file this write removes on failure is surely its own.
+        fd = UniqueFd(FileCalls().Open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | kOpenFlags, 0666));
+        created = fd.valid();
     }
     if (!fd.valid()) {
-        FailWrite(errno);
+        FailOpen(kFailure, errno);
     }
-    struct stat info {};
-    if (FileCalls().Fstat(fd.get(), &info) != 0) {
-        FailWrite(errno);
-    }
-    if (!S_ISREG(info.st_mode)) {
-        FailWrite(u"It is not a regular file");
-    }
-    if (!LockExclusively(fd.get())) {
-        FailWrite(errno);
-    }
-    const auto& bytes = record.bytes();
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put = FileCalls().Pwrite(fd.get(), bytes.data() + done, bytes.size() - done,
-                                               static_cast<off_t>(done));
-        if (put < 0 && errno == EINTR) {
-            continue;
+    try {
+        WriteOpened(fd, folder, record, created);
+    } catch (const SettingsFileError&) {
+        if (created) {
+            FileCalls().Unlink(path.c_str());
         }
-        if (put <= 0) {
-            FailWrite(put < 0 ? errno : EIO);
-        }
-        done += static_cast<std::size_t>(put);
-    }
-    if (FileCalls().Fsync(fd.get()) != 0) {
-        FailWrite(errno);
-    }
-    if (fd.Close() != 0) {
-        FailWrite(errno);
-    }
-    if (created) {
-        SyncFolder();
+        throw;
     }
 }
 
-void DeleteSettingsFile() {
-    const UniqueFd fd = OpenForReading();
-    if (fd.valid()) {
-        // Unlinked while our lock still keeps other programs out.
-        FileCalls().Unlink(kSettingsFileName);
+void DeleteSettingsFile(const std::filesystem::path& folder) {
+    constexpr Failure kFailure = SettingsFileError::DeleteFailed;
+    const std::string path = FilePath(folder);
+    const UniqueFd fd(FileCalls().Open(path.c_str(), O_RDONLY | kOpenFlags, 0));
+    if (!fd.valid()) {
+        const int error = errno;
+        if (Missing(error, folder)) {
+            return;
+        }
+        FailOpen(kFailure, error);
+    }
+    CheckRegularFile(kFailure, fd.get());
+    Lock(kFailure, fd.get(), LOCK_EX);
+    // Unlinked while our lock still keeps other programs out.
+    if (FileCalls().Unlink(path.c_str()) != 0) {
+        Fail(kFailure, errno);
     }
 }
 

@@ -299,9 +299,9 @@ TEST_F(DialogSaveTest, FailedWriteShowsOneErrorAndKeepsTheWindowOpen) {
     EXPECT_EQ(d.view.messages[0].icon, MessageIcon::kError);
     EXPECT_FALSE(d.view.ended().has_value());
 
-    d.view.Click(IDC_DEFAULT_SET);
+    d.view.Click(IDC_DEFAULT_SET);  // a folder is no file to delete either
     ASSERT_EQ(d.view.messages.size(), 3u);
-    EXPECT_EQ(d.view.messages[2].text, report);
+    EXPECT_EQ(d.view.messages[2].text.rfind(u"Could not delete config.bin: ", 0), 0u);
 
     std::filesystem::remove("config.bin");
     d.view.Click(IDOK);

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -98,9 +99,14 @@ Bytes RecorderFile() {
     return {record.bytes().begin(), record.bytes().end()};
 }
 
-std::u16string Report(const char* reason) {
-    return u"Could not write config.bin: " + std::u16string(reason, reason + std::strlen(reason)) +
-           u".";
+constexpr char kWriteProtected[] =
+    "The card is write-protected; slide the lock switch on its side to unlock it";
+constexpr char kCardGone[] = "The card is not there any more; insert it and try again";
+constexpr char kCardFull[] = "The card is full; make room on it and try again";
+
+std::u16string Report(const char* action, const char* reason) {
+    return std::u16string(action, action + std::strlen(action)) + u" config.bin: " +
+           std::u16string(reason, reason + std::strlen(reason)) + u".";
 }
 
 TEST(FileFaultsTest, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
@@ -108,18 +114,19 @@ TEST(FileFaultsTest, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
         Step step;
         int error;
         const char* reason;
-        bool file_untouched;  // the write never began
+        bool file_untouched;  // the write never began, or the file it created is gone again
         bool new_file;        // no config.bin before the save
     } cases[] = {
-        {Step::kOpen, EACCES, "Permission denied", true, false},
-        {Step::kStat, EIO, "Input/output error", true, false},
+        {Step::kOpen, EROFS, kWriteProtected, true, false},
+        {Step::kStat, EACCES, "Permission denied", true, false},
         {Step::kLock, EWOULDBLOCK, "The file is in use by another program", true, false},
-        {Step::kWrite, EIO, "Input/output error", true, false},
-        {Step::kShortWrite, ENOSPC, "No space left on device", false, false},
-        {Step::kFsync, EIO, "Input/output error", false, false},
-        {Step::kClose, EIO, "Input/output error", false, false},
-        {Step::kOpen, ENOSPC, "No space left on device", true, true},
-        {Step::kFolderSync, EIO, "Input/output error", false, true},
+        {Step::kWrite, EIO, kCardGone, true, false},
+        {Step::kShortWrite, ENOSPC, kCardFull, false, false},
+        {Step::kFsync, ENODEV, kCardGone, false, false},
+        {Step::kClose, EDQUOT, kCardFull, false, false},
+        {Step::kOpen, ENOSPC, kCardFull, true, true},
+        {Step::kWrite, ENXIO, kCardGone, true, true},
+        {Step::kFolderSync, EIO, kCardGone, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
@@ -135,12 +142,14 @@ TEST(FileFaultsTest, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
             d.view.Click(IDOK);
         }
         ASSERT_EQ(d.view.messages.size(), 1u);
-        EXPECT_EQ(d.view.messages[0].text, Report(c.reason));
+        EXPECT_EQ(d.view.messages[0].text, Report("Could not write", c.reason));
         EXPECT_EQ(d.view.messages[0].caption, u"Error");
         EXPECT_EQ(d.view.messages[0].icon, MessageIcon::kError);
         EXPECT_FALSE(d.view.ended().has_value()) << "the window stays open";
-        if (c.file_untouched) {
-            EXPECT_EQ(ReadConfigBytes(), c.new_file ? Bytes() : RecorderFile());
+        if (c.file_untouched && c.new_file) {
+            EXPECT_FALSE(std::filesystem::exists("config.bin")) << "an empty file would stay";
+        } else if (c.file_untouched) {
+            EXPECT_EQ(ReadConfigBytes(), RecorderFile());
         }
 
         d.view.Click(IDOK);
@@ -166,20 +175,23 @@ TEST(FileFaultsTest, ShortWritesThatGoOnSucceed) {
     EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(FactoryDefaults()));
 }
 
-TEST(FileFaultsTest, UnreadableFileShowsTheDefaultsWithoutAMessage) {
+// Nobody should save over a card they never saw: the defaults come with a word first.
+TEST(FileFaultsTest, UnreadableFileIsSaidBeforeTheDefaultsShow) {
     for (const Step step : {Step::kOpen, Step::kStat, Step::kLock, Step::kRead}) {
         TempFolder folder;
         testing::WriteConfigBytes(RecorderFile());
-        FailingCalls failing(step, EIO);
+        FailingCalls failing(step, EACCES);
         const ScopedFileCalls seam(failing);
         OpenedDialog d;
         EXPECT_EQ(d.view.SelectedEntry(IDC_TIME_ZONE), u"GMT -5:00 EST");
         EXPECT_EQ(d.view.GetText(IDC_FIRMWARE_VERSION), u"") << "the record was left alone";
-        EXPECT_TRUE(d.view.messages.empty());
+        ASSERT_EQ(d.view.messages.size(), 1u);
+        EXPECT_EQ(d.view.messages[0].text, Report("Could not read", "Permission denied"));
+        EXPECT_EQ(d.view.messages[0].caption, u"Error");
     }
 }
 
-// A file that cannot be deleted is read again by Default Set, and its values saved anew.
+// The user confirmed a reset that did not happen: they are told, and nothing else changes.
 TEST(FileFaultsTest, DefaultSetOnAFileThatCannotBeDeleted) {
     TempFolder folder;
     testing::WriteConfigBytes(RecorderFile());
@@ -190,12 +202,11 @@ TEST(FileFaultsTest, DefaultSetOnAFileThatCannotBeDeleted) {
         const ScopedFileCalls seam(failing);
         d.view.Click(IDC_DEFAULT_SET);
     }
-    EXPECT_EQ(d.view.SelectedEntry(IDC_TIME_ZONE), u"GMT +8:00") << "the file's own value";
-    ASSERT_EQ(d.view.messages.size(), 1u) << "the confirmation only";
-    SettingsRecord expected = FactoryDefaults();
-    expected.SetText(fields::kFirmwareVersion, u"QX100");
-    expected.SetByte(fields::kTimeZone, 20);
-    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(expected));
+    EXPECT_EQ(d.view.SelectedEntry(IDC_TIME_ZONE), u"GMT -9:00 AKST") << "no reload";
+    ASSERT_EQ(d.view.messages.size(), 2u) << "the confirmation, then the failure";
+    EXPECT_EQ(d.view.messages[1].text, Report("Could not delete", kWriteProtected));
+    EXPECT_EQ(d.view.messages[1].icon, MessageIcon::kError);
+    EXPECT_EQ(ReadConfigBytes(), RecorderFile()) << "no save";
 }
 
 }  // namespace

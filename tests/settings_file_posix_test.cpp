@@ -10,6 +10,10 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
 
 #include "settings/settings_file.h"
 #include "temp_folder.h"
@@ -24,9 +28,9 @@ using testing::WriteConfigBytes;
 // Holds config.bin open and locked, as another program would.
 class OtherProgramHolding {
 public:
-    OtherProgramHolding() : fd_(::open("config.bin", O_RDWR)) {
+    explicit OtherProgramHolding(int lock) : fd_(::open("config.bin", O_RDWR)) {
         EXPECT_GE(fd_, 0);
-        EXPECT_EQ(::flock(fd_, LOCK_EX | LOCK_NB), 0);
+        EXPECT_EQ(::flock(fd_, lock | LOCK_NB), 0);
     }
     ~OtherProgramHolding() { ::close(fd_); }
 
@@ -34,38 +38,62 @@ private:
     int fd_;
 };
 
+void ExpectRefused(const std::function<void()>& access, const std::u16string& message) {
+    try {
+        access();
+        ADD_FAILURE() << "no error reported";
+    } catch (const SettingsFileError& error) {
+        EXPECT_EQ(error.message(), message);
+    }
+}
+
 TEST(SettingsFileTest, NamedPipeNeitherHangsNorCountsAsAFile) {
     TempFolder folder;
     ASSERT_EQ(::mkfifo("config.bin", 0600), 0);
     ::alarm(10);  // a hang ends the test program instead of the CI run
     SettingsRecord record;
-    EXPECT_FALSE(ReadSettingsFile(record));
-    DeleteSettingsFile();
-    EXPECT_THROW(WriteSettingsFile(record), SettingsFileError);
+    EXPECT_THROW(ReadSettingsFile({}, record), SettingsFileError);
+    EXPECT_THROW(DeleteSettingsFile({}), SettingsFileError);
+    EXPECT_THROW(WriteSettingsFile({}, record), SettingsFileError);
     ::alarm(0);
     EXPECT_TRUE(std::filesystem::is_fifo("config.bin"));
 }
 
-TEST(SettingsFileTest, FileHeldByAnotherProgram) {
+TEST(SettingsFileTest, OtherReadersAreWelcomeAWriterIsNot) {
     TempFolder folder;
     WriteConfigBytes(std::vector<std::uint8_t>(128, 9));
+    SettingsRecord record;
     {
-        OtherProgramHolding other;
-        SettingsRecord record;
-        EXPECT_FALSE(ReadSettingsFile(record));
-        DeleteSettingsFile();
-        EXPECT_TRUE(std::filesystem::exists("config.bin"));
-        try {
-            WriteSettingsFile(record);
-            FAIL() << "the write did not report";
-        } catch (const SettingsFileError& error) {
-            EXPECT_EQ(error.message(),
-                      u"Could not write config.bin: The file is in use by another program.");
-        }
+        const OtherProgramHolding reader(LOCK_SH);
+        ASSERT_TRUE(ReadSettingsFile({}, record));
+        EXPECT_EQ(record.bytes()[0], 9);
+    }
+    {
+        const OtherProgramHolding writer(LOCK_EX);
+        const std::u16string reason = u" config.bin: The file is in use by another program.";
+        ExpectRefused([&] { ReadSettingsFile({}, record); }, u"Could not read" + reason);
+        ExpectRefused([] { DeleteSettingsFile({}); }, u"Could not delete" + reason);
+        ExpectRefused([] { WriteSettingsFile({}, SettingsRecord()); }, u"Could not write" + reason);
     }
     EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 9));
-    DeleteSettingsFile();
+    DeleteSettingsFile({});
     EXPECT_FALSE(std::filesystem::exists("config.bin"));
+}
+
+// A link could point anywhere: its target is neither shown nor written over.
+TEST(SettingsFileTest, SymbolicLinkIsNoCardFile) {
+    TempFolder folder;
+    WriteConfigBytes(std::vector<std::uint8_t>(200, 7));
+    std::filesystem::rename("config.bin", "elsewhere.bin");
+    std::filesystem::create_symlink("elsewhere.bin", "config.bin");
+    const std::u16string reason = u" config.bin: It is not a regular file.";
+    SettingsRecord record;
+    ExpectRefused([&] { ReadSettingsFile({}, record); }, u"Could not read" + reason);
+    ExpectRefused([] { WriteSettingsFile({}, SettingsRecord()); }, u"Could not write" + reason);
+    EXPECT_EQ(record, SettingsRecord());
+    std::ifstream target("elsewhere.bin", std::ios::binary);
+    EXPECT_EQ(std::vector<char>(std::istreambuf_iterator<char>(target), {}),
+              std::vector<char>(200, 7));
 }
 
 // Root ignores file permissions, so a size limit in a child process makes the write fail.
@@ -78,7 +106,7 @@ TEST(SettingsFileTest, FailedWriteIsReportedWithTheSystemsReason) {
         const rlimit limit{64, 64};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         try {
-            WriteSettingsFile(SettingsRecord());
+            WriteSettingsFile({}, SettingsRecord());
         } catch (const SettingsFileError& error) {
             ::_exit(error.message() == u"Could not write config.bin: File too large." ? 0 : 2);
         }

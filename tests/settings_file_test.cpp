@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <initializer_list>
 #include <random>
 #include <string>
 
@@ -27,10 +29,10 @@ TEST(SettingsFileTest, MissingFileLeavesTheRecordAndWriteCreatesIt) {
     TempFolder folder;
     SettingsRecord record = RandomRecord(1);
     const SettingsRecord before = record;
-    EXPECT_FALSE(ReadSettingsFile(record));
+    EXPECT_FALSE(ReadSettingsFile(folder.path(), record));
     EXPECT_EQ(record, before);
 
-    WriteSettingsFile(record);
+    WriteSettingsFile(folder.path(), record);
     const auto bytes = ReadConfigBytes();
     ASSERT_EQ(bytes.size(), 128u);
     EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), record.bytes().begin()));
@@ -40,9 +42,9 @@ TEST(SettingsFileTest, RandomRecordRoundTrips) {
     TempFolder folder;
     for (unsigned seed = 0; seed < 20; ++seed) {
         const SettingsRecord written = RandomRecord(seed);
-        WriteSettingsFile(written);
+        WriteSettingsFile(folder.path(), written);
         SettingsRecord read;
-        ASSERT_TRUE(ReadSettingsFile(read));
+        ASSERT_TRUE(ReadSettingsFile(folder.path(), read));
         EXPECT_EQ(read, written) << "seed " << seed;
     }
 }
@@ -51,7 +53,7 @@ TEST(SettingsFileTest, ShortFileReadsAsZerosAfterItsEnd) {
     TempFolder folder;
     WriteConfigBytes(std::vector<std::uint8_t>(10, 0x55));
     SettingsRecord record = RandomRecord(2);
-    ASSERT_TRUE(ReadSettingsFile(record));
+    ASSERT_TRUE(ReadSettingsFile(folder.path(), record));
     for (std::size_t i = 0; i < 128; ++i) {
         EXPECT_EQ(record.bytes()[i], i < 10 ? 0x55 : 0) << "byte " << i;
     }
@@ -65,11 +67,11 @@ TEST(SettingsFileTest, LongerFileKeepsItsLengthAndTail) {
     }
     WriteConfigBytes(original);
     SettingsRecord record;
-    ASSERT_TRUE(ReadSettingsFile(record));
+    ASSERT_TRUE(ReadSettingsFile(folder.path(), record));
     EXPECT_TRUE(std::equal(record.bytes().begin(), record.bytes().end(), original.begin()));
 
     const SettingsRecord changed = RandomRecord(3);
-    WriteSettingsFile(changed);
+    WriteSettingsFile(folder.path(), changed);
     const auto bytes = ReadConfigBytes();
     ASSERT_EQ(bytes.size(), 200u);
     EXPECT_TRUE(std::equal(changed.bytes().begin(), changed.bytes().end(), bytes.begin()));
@@ -80,17 +82,55 @@ TEST(SettingsFileTest, FolderNamedConfigBinIsUnreadableAndUnwritable) {
     TempFolder folder;
     std::filesystem::create_directory("config.bin");
     SettingsRecord record;
-    EXPECT_FALSE(ReadSettingsFile(record));
-    DeleteSettingsFile();
+    EXPECT_THROW(ReadSettingsFile(folder.path(), record), SettingsFileError);
+    EXPECT_THROW(DeleteSettingsFile(folder.path()), SettingsFileError);
     EXPECT_TRUE(std::filesystem::is_directory("config.bin"));
     try {
-        WriteSettingsFile(record);
+        WriteSettingsFile(folder.path(), record);
         FAIL() << "the write did not report";
     } catch (const SettingsFileError& error) {
         const std::u16string& message = error.message();
         EXPECT_EQ(message.rfind(u"Could not write config.bin: ", 0), 0u);
         EXPECT_GT(message.size(), 30u) << "with the system's reason";
         EXPECT_EQ(message.back(), u'.');
+    }
+}
+
+// Card folders are named by people, in their own languages.
+TEST(SettingsFileTest, FolderWithNonAsciiName) {
+    TempFolder folder;
+    const std::filesystem::path card = folder.path() / std::filesystem::path(u8"Kärtchen Ω");
+    std::filesystem::create_directory(card);
+    const SettingsRecord written = RandomRecord(4);
+    WriteSettingsFile(card, written);
+    EXPECT_TRUE(std::filesystem::exists(card / "config.bin"));
+    EXPECT_FALSE(std::filesystem::exists("config.bin")) << "not in the current folder";
+    SettingsRecord read;
+    ASSERT_TRUE(ReadSettingsFile(card, read));
+    EXPECT_EQ(read, written);
+    DeleteSettingsFile(card);
+    EXPECT_FALSE(std::filesystem::exists(card / "config.bin"));
+}
+
+// A card pulled out takes its folder along: that is no "absent" file to show defaults for.
+TEST(SettingsFileTest, VanishedFolderIsACardThatIsGone) {
+    TempFolder folder;
+    const std::filesystem::path gone = folder.path() / "pulled-out";
+    const std::u16string reason =
+        u" config.bin: The card is not there any more; insert it and try again.";
+    SettingsRecord record;
+    for (const auto& [action, access] :
+         std::initializer_list<std::pair<std::u16string, std::function<void()>>>{
+             {u"Could not read", [&] { ReadSettingsFile(gone, record); }},
+             {u"Could not write", [&] { WriteSettingsFile(gone, record); }},
+             {u"Could not delete", [&] { DeleteSettingsFile(gone); }},
+         }) {
+        try {
+            access();
+            ADD_FAILURE() << "no error reported";
+        } catch (const SettingsFileError& error) {
+            EXPECT_EQ(error.message(), action + reason);
+        }
     }
 }
 

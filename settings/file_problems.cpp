@@ -1,0 +1,30 @@
+#include "settings/file_problems.h"
+
+#include <array>
+#include <utility>
+
+namespace vesko {
+
+namespace {
+
+constexpr std::array<std::pair<FileProblem, std::u16string_view>, 5> kReasons = {{
+    {FileProblem::kWriteProtected,
+     u"The card is write-protected; slide the lock switch on its side to unlock it"},
+    {FileProblem::kCardGone, u"The card is not there any more; insert it and try again"},
+    {FileProblem::kCardFull, u"The card is full; make room on it and try again"},
+    {FileProblem::kInUse, u"The file is in use by another program"},
+    {FileProblem::kNotAFile, u"It is not a regular file"},
+}};
+
+}  // namespace
+
+std::u16string_view ReasonFor(FileProblem problem) {
+    for (const auto& [kind, reason] : kReasons) {
+        if (kind == problem) {
+            return reason;
+        }
+    }
+    return {};
+}
+
+}  // namespace vesko

@@ -1,0 +1,19 @@
+// What went wrong with config.bin, in words a driver understands. Each system's file layer
+// sorts its own error codes into these; any other error keeps the system's own words.
+#pragma once
+
+#include <string_view>
+
+namespace vesko {
+
+enum class FileProblem {
+    kWriteProtected,
+    kCardGone,
+    kCardFull,
+    kInUse,
+    kNotAFile,
+};
+
+std::u16string_view ReasonFor(FileProblem problem);
+
+}  // namespace vesko
