@@ -1,4 +1,4 @@
-// Windows file sharing: config.bin opened by another program without sharing.
+// Windows file sharing: config.bin opened by another program.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -15,30 +15,60 @@ using testing::ReadConfigBytes;
 using testing::TempFolder;
 using testing::WriteConfigBytes;
 
-TEST(SettingsFileWin32Test, FileHeldByAnotherProgram) {
+class OtherProgramHolding {
+public:
+    OtherProgramHolding(DWORD access, DWORD share)
+        : handle_(::CreateFileW(L"config.bin", access, share, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr)) {
+        EXPECT_NE(handle_, INVALID_HANDLE_VALUE);
+    }
+    OtherProgramHolding(const OtherProgramHolding&) = delete;
+    OtherProgramHolding& operator=(const OtherProgramHolding&) = delete;
+    ~OtherProgramHolding() { ::CloseHandle(handle_); }
+
+private:
+    HANDLE handle_;
+};
+
+TEST(SettingsFileWin32Test, OtherReadersAreWelcomeAWriterIsNot) {
     TempFolder folder;
     WriteConfigBytes(std::vector<std::uint8_t>(128, 9));
-    HANDLE other = ::CreateFileW(L"config.bin", GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(other, INVALID_HANDLE_VALUE);
-
     SettingsRecord record;
-    EXPECT_FALSE(ReadSettingsFile(record));
-    DeleteSettingsFile();
-    EXPECT_TRUE(std::filesystem::exists("config.bin"));
-    try {
-        WriteSettingsFile(record);
-        ADD_FAILURE() << "the write did not report";
-    } catch (const SettingsFileError& error) {
-        // The system's own words for a sharing violation follow, in the system's language.
-        EXPECT_EQ(error.message().rfind(u"Could not write config.bin: ", 0), 0u);
-        EXPECT_GT(error.message().size(), 30u);
+    {
+        const OtherProgramHolding reader(GENERIC_READ, FILE_SHARE_READ);
+        ASSERT_TRUE(ReadSettingsFile({}, record));
+        EXPECT_EQ(record.bytes()[0], 9);
     }
-    ::CloseHandle(other);
-
+    for (const DWORD share : {DWORD{0}, DWORD{FILE_SHARE_READ}}) {
+        const OtherProgramHolding writer(GENERIC_READ | GENERIC_WRITE, share);
+        const std::u16string reason = u" config.bin: The file is in use by another program.";
+        try {
+            ReadSettingsFile({}, record);
+            ADD_FAILURE() << "the read did not report";
+        } catch (const SettingsFileError& error) {
+            EXPECT_EQ(error.message(), u"Could not read" + reason);
+        }
+        EXPECT_THROW(DeleteSettingsFile({}), SettingsFileError);
+        EXPECT_THROW(WriteSettingsFile({}, record), SettingsFileError);
+    }
     EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 9));
-    DeleteSettingsFile();
+    DeleteSettingsFile({});
     EXPECT_FALSE(std::filesystem::exists("config.bin"));
+}
+
+// The reset the user confirmed must not quietly leave the old values in place.
+TEST(SettingsFileWin32Test, ReadOnlyFileIsNotDeletedAndSaysSo) {
+    TempFolder folder;
+    WriteConfigBytes(std::vector<std::uint8_t>(128, 9));
+    ASSERT_TRUE(::SetFileAttributesW(L"config.bin", FILE_ATTRIBUTE_READONLY));
+    try {
+        DeleteSettingsFile({});
+        ADD_FAILURE() << "the delete did not report";
+    } catch (const SettingsFileError& error) {
+        EXPECT_EQ(error.message().rfind(u"Could not delete config.bin: ", 0), 0u);
+    }
+    EXPECT_TRUE(std::filesystem::exists("config.bin"));
+    ::SetFileAttributesW(L"config.bin", FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace

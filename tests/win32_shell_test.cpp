@@ -43,7 +43,7 @@ void ExpectStyles(const ControlTemplate& control, HWND item) {
     Win32ControlStyle expected = StyleOf(control);
     const auto style = static_cast<DWORD>(::GetWindowLongW(item, GWL_STYLE));
     const auto ex_style = static_cast<DWORD>(::GetWindowLongW(item, GWL_EXSTYLE));
-    if (control.kind == ControlKind::kDropDownCombo || control.kind == ControlKind::kSimpleCombo) {
+    if (control.kind == ControlKind::kDropDownList) {
         expected.style &= ~static_cast<DWORD>(WS_VSCROLL);
         expected.ex_style &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
     }
@@ -137,8 +137,7 @@ TEST_F(Win32ShellTest, EveryControlAsTheTemplateSays) {
                 case ControlKind::kEdit:
                     EXPECT_EQ(class_name, L"Edit");
                     break;
-                case ControlKind::kDropDownCombo:
-                case ControlKind::kSimpleCombo:
+                case ControlKind::kDropDownList:
                     EXPECT_EQ(class_name, L"ComboBox");
                     break;
                 case ControlKind::kIcon:
@@ -215,6 +214,20 @@ TEST_F(Win32ShellTest, TypingRunsTheRulesAndStopsAtTheLimits) {
     });
 }
 
+// A list takes no typed text: a letter picks the next entry it starts, and the record
+// follows what the list shows.
+TEST_F(Win32ShellTest, TypingIntoAListPicksAnEntryThatReachesTheRecord) {
+    Run([this](HWND hwnd) {
+        HWND audio = ::GetDlgItem(hwnd, IDC_AUDIO);
+        EXPECT_EQ(::GetWindow(audio, GW_CHILD), nullptr) << "no edit field to type into";
+        for (const wchar_t letter : {L'O', L'O', L'x'}) {
+            ::SendMessageW(audio, WM_CHAR, letter, 0);
+            const auto selected = static_cast<int>(::SendMessageW(audio, CB_GETCURSEL, 0, 0));
+            EXPECT_EQ(dialog.record().Byte(fields::kAudio), selected);
+        }
+    });
+}
+
 TEST_F(Win32ShellTest, EnterWithNoFileWritesTheDefaults) {
     const INT_PTR result =
         Run([](HWND hwnd) { PressKey(::GetDlgItem(hwnd, IDC_VEHICLE_NUMBER), VK_RETURN); });
@@ -249,10 +262,14 @@ TEST_F(Win32ShellTest, FileLockedByAnotherProgram) {
     });
     ::CloseHandle(other);
     EXPECT_EQ(result, IDCANCEL) << "the failed save did not end the dialog";
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].caption, u"Error");
-    EXPECT_EQ(shown[0].icon, MessageIcon::kError);
-    EXPECT_EQ(shown[0].text.rfind(u"Could not write config.bin: ", 0), 0u);
+    ASSERT_EQ(shown.size(), 2u);
+    const std::u16string in_use = u" config.bin: The file is in use by another program.";
+    EXPECT_EQ(shown[0].text, u"Could not read" + in_use) << "said before the defaults show";
+    EXPECT_EQ(shown[1].text, u"Could not write" + in_use);
+    for (const Win32Message& message : shown) {
+        EXPECT_EQ(message.caption, u"Error");
+        EXPECT_EQ(message.icon, MessageIcon::kError);
+    }
     EXPECT_EQ(testing::ReadConfigBytes(),
               std::vector<std::uint8_t>(record.bytes().begin(), record.bytes().end()));
 }
