@@ -24,7 +24,7 @@ constexpr ControlTemplate Button(int id, std::string_view name, DialogRect rect,
 
 constexpr ControlTemplate DropDown(int id, std::string_view name, DialogRect rect,
                                    std::uint32_t extra = 0) {
-    return {id, name, ControlKind::kDropDownCombo, kComboStyles | extra, rect, u""};
+    return {id, name, ControlKind::kDropDownList, kComboStyles | extra, rect, u""};
 }
 
 constexpr ControlTemplate Edit(int id, std::string_view name, DialogRect rect,
@@ -51,11 +51,7 @@ constexpr std::array kSettingsControls = {
     Button(ID(IDOK), {160, 330, 65, 14}, u"OK (Save)", kDefaultButton),
     Button(ID(IDCANCEL), {53, 330, 65, 14}, u"EXIT (No Save)"),
     DropDown(ID(IDC_VIDEO_RESOLUTION), {92, 7, 92, 30}, kClientEdge),
-    ControlTemplate{ID(IDC_RECORDING_TIME),
-                    ControlKind::kSimpleCombo,
-                    kComboStyles | kClientEdge,
-                    {92, 19, 92, 13},
-                    u""},
+    DropDown(ID(IDC_RECORDING_TIME), {92, 19, 92, 13}, kClientEdge),
     DropDown(ID(IDC_RECORDING_MODE), {92, 31, 92, 30}),
     DropDown(ID(IDC_PARKING_MODE), {92, 43, 92, 30}),
     DropDown(ID(IDC_GSENSOR_X), {92, 55, 92, 30}),

@@ -11,7 +11,8 @@
 
 namespace vesko {
 
-enum class ControlKind { kPushButton, kDropDownCombo, kSimpleCombo, kEdit, kLabel, kIcon };
+// Lists are picked from, never typed into: what a list shows is what is stored.
+enum class ControlKind { kPushButton, kDropDownList, kEdit, kLabel, kIcon };
 
 // Style flags, named for what they do rather than for one toolkit's constants.
 enum Style : std::uint32_t {

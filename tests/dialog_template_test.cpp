@@ -53,8 +53,7 @@ TEST(DialogTemplateTest, SettingLabelsAreRightAlignedSunkenAndEndInASpace) {
 TEST(DialogTemplateTest, EveryComboIsBoundToItsValueTable) {
     int combos = 0;
     for (const ControlTemplate& control : kSettingsDialog.controls) {
-        if (control.kind == ControlKind::kDropDownCombo ||
-            control.kind == ControlKind::kSimpleCombo) {
+        if (control.kind == ControlKind::kDropDownList) {
             ++combos;
             EXPECT_NE(FindComboBinding(control.id), nullptr) << control.name;
         }
@@ -67,7 +66,7 @@ TEST(DialogTemplateTest, EveryComboIsBoundToItsValueTable) {
     EXPECT_EQ(FindComboBinding(IDC_DST_STOP_MONTH)->field.offset, 14u);
     EXPECT_EQ(FindComboBinding(IDC_SPEED_LIMIT_EVENT)->table, &tables::kSwitch);
     EXPECT_EQ(FindComboBinding(IDC_SPEED_LIMIT_EVENT)->field.offset, 18u);
-    EXPECT_EQ(FindControl(kSettingsDialog, IDC_RECORDING_TIME)->kind, ControlKind::kSimpleCombo);
+    EXPECT_EQ(FindControl(kSettingsDialog, IDC_RECORDING_TIME)->kind, ControlKind::kDropDownList);
 }
 
 TEST(DialogTemplateTest, EditLimits) {

@@ -43,8 +43,7 @@ TEST_F(QtDialogViewTest, EveryControlIsBuiltFromTheTemplate) {
             case ControlKind::kEdit:
                 EXPECT_NE(qobject_cast<QLineEdit*>(widget), nullptr);
                 break;
-            case ControlKind::kDropDownCombo:
-            case ControlKind::kSimpleCombo:
+            case ControlKind::kDropDownList:
                 EXPECT_NE(qobject_cast<QComboBox*>(widget), nullptr);
                 break;
             case ControlKind::kIcon:

@@ -35,8 +35,7 @@ std::unique_ptr<QWidget> CreateControl(QDialog& dialog, const ControlTemplate& c
             button->setDefault(Has(control, kDefaultButton));
             return button;
         }
-        case ControlKind::kDropDownCombo:
-        case ControlKind::kSimpleCombo: {
+        case ControlKind::kDropDownList: {
             auto combo = std::make_unique<QComboBox>(&dialog);
             if (const ComboBinding* binding = FindComboBinding(control.id)) {
                 for (const std::u16string_view entry : binding->table->entries) {
@@ -119,8 +118,7 @@ TemplateWidgets BuildFromTemplate(QDialog& dialog, const DialogTemplate& layout,
     QWidget* previous_tab_stop = nullptr;
     for (const ControlTemplate& control : layout.controls) {
         QRect geometry = units.ToPixels(control.rect);
-        if (control.kind == ControlKind::kDropDownCombo ||
-            control.kind == ControlKind::kSimpleCombo) {
+        if (control.kind == ControlKind::kDropDownList) {
             geometry.setHeight(units.Y(std::min(control.rect.height, kClosedComboHeight)));
         }
         widgets.owned.push_back(CreateControl(dialog, control, geometry, icon));

@@ -69,10 +69,8 @@ Win32ControlStyle StyleOf(const ControlTemplate& control) {
         case ControlKind::kPushButton:
             style |= Pick(Has(control, kDefaultButton), BS_DEFPUSHBUTTON, BS_PUSHBUTTON);
             return {style, ex_style, kButtonAtom};
-        case ControlKind::kDropDownCombo:
-            return {style | Bits(CBS_DROPDOWN), ex_style, kComboAtom};
-        case ControlKind::kSimpleCombo:
-            return {style | Bits(CBS_SIMPLE), ex_style, kComboAtom};
+        case ControlKind::kDropDownList:
+            return {style | Bits(CBS_DROPDOWNLIST), ex_style, kComboAtom};
         case ControlKind::kEdit:
             style |= Pick(Has(control, kBorder), WS_BORDER);
             style |= Pick(Has(control, kAutoHScroll), ES_AUTOHSCROLL);
