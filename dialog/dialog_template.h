@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "settings/settings_record.h"
+#include "settings/settings_schema.h"
 #include "settings/value_tables.h"
 
 namespace vesko {
@@ -45,6 +46,8 @@ struct ControlTemplate {
     std::uint32_t styles;
     DialogRect rect;
     std::u16string_view caption;
+    // The settings-schema key of the setting this control shows, or labels, or goes with.
+    std::string_view key = {};
 };
 
 struct DialogTemplate {
@@ -58,7 +61,8 @@ struct DialogTemplate {
     std::span<const ControlTemplate> controls;
 };
 
-// A drop-down list: its entries and the record byte its selection is stored in.
+// A drop-down list: its entries and the record byte its selection is stored in, as the
+// schema says for the setting the list shows.
 struct ComboBinding {
     int control;
     Field field;
@@ -77,6 +81,10 @@ extern const std::span<const ComboBinding> kComboBindings;
 
 // Input length limits of the four editable text fields.
 extern const std::span<const EditLimit> kEditLimits;
+
+// The control that shows a setting, and the setting a control shows (nullptr: none).
+int InputOf(const Setting& setting);
+const Setting* SettingShownBy(int control);
 
 // The control, or nullptr when the template has none with that identifier.
 const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);

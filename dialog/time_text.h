@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "dialog/clock.h"
+#include "settings/clock.h"
 
 namespace vesko {
 

@@ -6,10 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "dialog/clock.h"
 #include "dialog/dialog_template.h"
 #include "dialog/dialog_view.h"
-#include "dialog/text_fields.h"
+#include "settings/clock.h"
 #include "settings/settings_record.h"
 
 namespace vesko {
@@ -53,18 +52,14 @@ public:
 private:
     void ShowSettings(const SettingsRecord& source);
     void ShowTime(const LocalTime& time);
-    void StoreSelection(const ComboBinding& binding);
-    void ApplyDstRule(int dst_selection);
-    void ApplyDstModeRule(int mode_selection);
+    void StoreSelection(const Setting& setting);
+    void ApplyRelevance();
+    void EnableControlsOf(const Setting& setting, bool enabled);
 
     // Sets a text by program and checks it as if it had been typed.
     void SetCheckedText(int id, std::u16string_view text);
-    void ApplyTextRule(const TextField& field);
-    void ApplyDigitRule(int id);
     void RejectLastCharacter(int id, std::u16string text, std::u16string_view message);
     void ShowError(std::u16string_view message);
-    static std::optional<std::u16string_view> SaveRefusal(const TextField& field,
-                                                          std::u16string_view text);
 
     DialogView& view_;
     const Clock& clock_;

@@ -3,16 +3,10 @@
 #include "dialog/messages.h"
 #include "dialog/time_text.h"
 #include "dialog/vesko_dlg.h"
-#include "settings/save_checks.h"
+#include "settings/setting_rules.h"
 #include "settings/settings_file.h"
 
 namespace vesko {
-
-namespace {
-
-constexpr std::uint8_t kFormatRequested = 1;
-
-}  // namespace
 
 // A failed write of config.bin ends the command that caused it, here, with one message:
 // nothing after the write runs and the window stays open.
@@ -45,71 +39,20 @@ void CveskoDlg::OnCommand(int id) {
 // Each step stores its field before the next is checked, so a refusal leaves the earlier
 // fields in the record; nothing reaches the file.
 int CveskoDlg::SaveSettings() {
-    // Vehicle number, Wi-Fi password, Wi-Fi SSID, in that order.
-    for (const TextField& field : kTextFields) {
-        record_.Clear(field.field);
-        const std::u16string text = view_.GetText(field.control);
-        if (const auto refusal = SaveRefusal(field, text)) {
+    for (const Setting& setting : kSettings) {
+        if (setting.kind == SettingKind::kList) {
+            continue;  // already in the record
+        }
+        if (const auto refusal = SaveValue(record_, setting, view_.GetText(InputOf(setting)))) {
             if (!refusal->empty()) {
                 ShowError(*refusal);
             }
             return -1;
         }
-        record_.SetText(field.field, text);
     }
-
-    const SpeedLimitVerdict speed = ParseSpeedLimit(view_.GetText(IDC_SPEED_LIMIT));
-    if (speed.kind == SpeedLimitVerdict::Kind::kNotDigits) {
-        ShowError(messages::kDigitsOnly);
-        return -1;
-    }
-    if (speed.kind == SpeedLimitVerdict::Kind::kOver255) {
-        ShowError(messages::kSpeedOver255);
-        return -1;
-    }
-    record_.SetByte(fields::kSpeedLimit, speed.value);
-
-    const LocalTime now = clock_.Now();
-    record_.SetWord(fields::kSaveYear, static_cast<std::uint16_t>(now.year));
-    record_.SetWord(fields::kSaveMonth, static_cast<std::uint16_t>(now.month));
-    record_.SetWord(fields::kSaveDay, static_cast<std::uint16_t>(now.day));
-    record_.SetWord(fields::kSaveHour, static_cast<std::uint16_t>(now.hour));
-    record_.SetWord(fields::kSaveMinute, static_cast<std::uint16_t>(now.minute));
-    record_.SetWord(fields::kSaveSecond, static_cast<std::uint16_t>(now.second));
-    ShowTime(now);
-
+    ShowTime(StampTime(record_, clock_));
     WriteSettingsFile(folder_, record_);
     return 0;
-}
-
-// The message that refuses a text, an empty message for the one silent refusal (a password
-// over 20 characters), or nothing when the text may be saved.
-std::optional<std::u16string_view> CveskoDlg::SaveRefusal(const TextField& field,
-                                                          std::u16string_view text) {
-    if (field.control == IDC_WIFI_PASSWORD) {
-        switch (CheckWifiPassword(text)) {
-            case PasswordVerdict::kTooShort:
-                return messages::kPasswordTooShort;
-            case PasswordVerdict::kTooLong:
-                return std::u16string_view();
-            case PasswordVerdict::kOk:
-                break;
-        }
-    } else if (field.control == IDC_WIFI_SSID) {
-        switch (CheckWifiSsid(text)) {
-            case SsidVerdict::kEmpty:
-                return messages::kSsidMissing;
-            case SsidVerdict::kTooLong:
-                return messages::kSsidTooLong;
-            case SsidVerdict::kOk:
-                break;
-        }
-    }
-    // A character above U+00FF would reach the recorder as some other character.
-    if (!FitsInBytes(text)) {
-        return field.character_message;
-    }
-    return std::nullopt;
 }
 
 void CveskoDlg::OnBnClickedOk() {
@@ -134,7 +77,7 @@ void CveskoDlg::OnFormatSdCard() {
     const MessageResult answer =
         view_.ShowMessage(messages::kFormatWarning, messages::kFormatCaption,
                           MessageButtons::kOkCancel, MessageIcon::kExclamation);
-    record_.SetByte(fields::kFormatSdCard, answer == MessageResult::kOk ? kFormatRequested : 0);
+    RequestFormat(record_, answer == MessageResult::kOk);
 }
 
 void CveskoDlg::OnDefaultSet() {

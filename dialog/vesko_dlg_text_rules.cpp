@@ -1,29 +1,18 @@
 // The checks that run on every change of the four free-text fields.
-#include "dialog/control_ids.h"
 #include "dialog/messages.h"
 #include "dialog/vesko_dlg.h"
+#include "settings/setting_rules.h"
 
 namespace vesko {
 
-namespace {
-
-constexpr std::size_t kSpeedLimitDigits = 3;
-
-bool IsAcceptedCharacter(char16_t c) {
-    return (c >= 0x20 && c <= 0x7E) || c == u'\r' || c == u'\n';
-}
-
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
-}  // namespace
-
 void CveskoDlg::OnTextChanged(int id) {
-    if (const TextField* field = FindTextField(id)) {
-        ApplyTextRule(*field);
-    } else if (id == IDC_SPEED_LIMIT) {
-        ApplyDigitRule(id);
+    const Setting* setting = SettingShownBy(id);
+    if (setting == nullptr) {
+        return;
+    }
+    std::u16string text = view_.GetText(id);
+    if (const auto refusal = TypingRefusal(*setting, text)) {
+        RejectLastCharacter(id, std::move(text), *refusal);
     }
 }
 
@@ -32,29 +21,6 @@ void CveskoDlg::OnTextChanged(int id) {
 void CveskoDlg::SetCheckedText(int id, std::u16string_view text) {
     view_.SetText(id, text);
     OnTextChanged(id);
-}
-
-// Only the length and the last character are examined: the check runs on every keystroke.
-void CveskoDlg::ApplyTextRule(const TextField& field) {
-    std::u16string text = view_.GetText(field.control);
-    if (text.empty()) {
-        return;
-    }
-    if (text.size() > field.field.size) {
-        RejectLastCharacter(field.control, std::move(text), field.length_message);
-        return;
-    }
-    if (!IsAcceptedCharacter(text.back())) {
-        RejectLastCharacter(field.control, std::move(text), field.character_message);
-    }
-}
-
-void CveskoDlg::ApplyDigitRule(int id) {
-    std::u16string text = view_.GetText(id);
-    if (text.empty() || text.size() > kSpeedLimitDigits || IsDigit(text.back())) {
-        return;
-    }
-    RejectLastCharacter(id, std::move(text), messages::kDigitsOnly);
 }
 
 // Putting the shorter text back is itself a change, so a second offending character at the

@@ -1,5 +1,5 @@
-// The checks a text must pass before it is saved. Plain functions, so that any front end
-// can give the same verdicts.
+// The checks a typed value must pass before it is saved. Plain functions, so that any front
+// end gives the same verdicts; the limits are the settings schema's.
 #pragma once
 
 #include <cstdint>
@@ -19,8 +19,10 @@ struct SpeedLimitVerdict {
     std::uint8_t value;  // when kOk
 };
 // White space before the digits is skipped; an empty text is 0; anything but digits after
-// that (a sign, a letter, a space among the digits) is refused.
-SpeedLimitVerdict ParseSpeedLimit(std::u16string_view text);
+// that (a sign, a letter, a space among the digits) is refused, and so is a value above
+// `max` (at most 255: one byte holds it).
+SpeedLimitVerdict ParseNumber(std::u16string_view text, unsigned max);
+SpeedLimitVerdict ParseSpeedLimit(std::u16string_view text);  // 0 to 255
 
 // Whether every character has a code of at most 0xFF, so that its one byte keeps it.
 bool FitsInBytes(std::u16string_view text);

@@ -5,7 +5,7 @@
 
 #include "app/qt/app_icon.h"
 #include "app/qt/qt_dialog_view.h"
-#include "dialog/clock.h"
+#include "settings/clock.h"
 #include "dialog/vesko_dlg.h"
 
 namespace vesko {

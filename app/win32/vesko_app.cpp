@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/win32/win32_dialog_view.h"
-#include "dialog/clock.h"
+#include "settings/clock.h"
 #include "dialog/dialog_template.h"
 #include "dialog/vesko_dlg.h"
 

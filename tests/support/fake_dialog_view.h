@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "dialog/clock.h"
+#include "settings/clock.h"
 #include "dialog/dialog_view.h"
 #include "dialog/vesko_dlg.h"
 

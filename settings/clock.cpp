@@ -1,4 +1,4 @@
-#include "dialog/clock.h"
+#include "settings/clock.h"
 
 #include <ctime>
 
