@@ -5,7 +5,7 @@
 
 #include "dialog/control_ids.h"
 #include "dialog/messages.h"
-#include "dialog/time_text.h"
+#include "settings/time_text.h"
 #include "settings/defaults.h"
 #include "settings/setting_rules.h"
 #include "settings/settings_file.h"

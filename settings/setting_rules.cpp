@@ -98,6 +98,12 @@ LocalTime StampTime(SettingsRecord& record, const Clock& clock) {
     return now;
 }
 
+LocalTime SavedTime(const SettingsRecord& record) {
+    return {record.Word(fields::kSaveYear),   record.Word(fields::kSaveMonth),
+            record.Word(fields::kSaveDay),    record.Word(fields::kSaveHour),
+            record.Word(fields::kSaveMinute), record.Word(fields::kSaveSecond)};
+}
+
 void RestoreDefaults(SettingsRecord& record) {
     for (const Setting& setting : kSettings) {
         const auto from = FactoryDefaults().View(setting.field);

@@ -33,6 +33,9 @@ void RequestFormat(SettingsRecord& record, bool format);
 // Stamps the local time of the save into the record and returns it.
 LocalTime StampTime(SettingsRecord& record, const Clock& clock);
 
+// The time the last save stamped into the record.
+LocalTime SavedTime(const SettingsRecord& record);
+
 // Every user setting back at its factory value; the recorder's own bytes, the format
 // request and the time stay as they are.
 void RestoreDefaults(SettingsRecord& record);

@@ -20,5 +20,7 @@ std::u16string FirmwareVersionText(std::span<const std::uint8_t> bytes);
 
 // For the system's own texts (error reasons), which come as UTF-8.
 std::u16string FromUtf8(std::string_view text);
+// For texts going to a terminal or a JSON file.
+std::string ToUtf8(std::u16string_view text);
 
 }  // namespace vesko

@@ -1,4 +1,4 @@
-// The date and time fields' text.
+// The date and time as the window shows them.
 #pragma once
 
 #include <string>

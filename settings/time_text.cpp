@@ -1,4 +1,4 @@
-#include "dialog/time_text.h"
+#include "settings/time_text.h"
 
 #include <cstdio>
 

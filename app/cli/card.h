@@ -1,0 +1,36 @@
+// A card as the command line names it: a folder holding config.bin, or the path of a
+// config.bin. Reading and writing go through the same file layer as the window.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "settings/clock.h"
+#include "settings/settings_record.h"
+
+namespace vesko::cli {
+
+struct Card {
+    std::string name;  // as written on the command line, for messages
+    std::filesystem::path folder;
+};
+
+// Throws BadInput for anything that is neither a folder nor a config.bin in one.
+Card ResolveCard(const std::string& argument);
+
+// What the window would open on: the file's bytes, or the factory settings where the card
+// has no config.bin. Throws CardFailed when the file is there but cannot be read.
+struct LoadedCard {
+    SettingsRecord record;
+    bool had_file;
+};
+LoadedCard LoadCard(const Card& card);
+
+// Checks every text and number as the window's save does, stamps the time and writes the
+// record. Throws CardFailed with the window's message; nothing is written then.
+void SaveCard(const Card& card, SettingsRecord record, const Clock& clock);
+
+// Paths as UTF-8, on every system.
+std::filesystem::path PathFromUtf8(const std::string& text);
+
+}  // namespace vesko::cli

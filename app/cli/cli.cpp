@@ -1,0 +1,68 @@
+#include "app/cli/cli.h"
+
+#include <algorithm>
+
+#include "app/cli/cli_errors.h"
+#include "app/cli/command.h"
+
+#ifndef VESKO_VERSION
+#define VESKO_VERSION "unknown"
+#endif
+
+namespace vesko::cli {
+
+std::vector<Card> ResolveCards(const std::vector<std::string>& arguments) {
+    std::vector<Card> cards;
+    for (const std::string& argument : arguments) {
+        cards.push_back(ResolveCard(argument));
+    }
+    if (cards.empty()) {
+        cards.push_back(ResolveCard("."));
+    }
+    return cards;
+}
+
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+           const Clock& clock) {
+    Context context{out, err, clock};
+    CLI::App app(
+        "Reads, changes and provisions the settings on dash-camera SD cards. CARD is "
+        "a folder holding config.bin, or the path of a config.bin.",
+        "vesko-cli");
+    app.set_version_flag("--version", VESKO_VERSION);
+    app.require_subcommand(1, 1);
+    AddShowCommand(app, context);
+    AddGetCommand(app, context);
+    AddSetCommand(app, context);
+    AddExportCommand(app, context);
+    AddApplyCommand(app, context);
+    AddDiffCommand(app, context);
+    AddDefaultsCommand(app, context);
+    AddFormatCommand(app, context);
+    AddStampTimeCommand(app, context);
+
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    try {
+        if (!arguments.empty() && !arguments[0].starts_with('-')) {
+            const auto commands = app.get_subcommands([](const CLI::App*) { return true; });
+            const bool known =
+                std::any_of(commands.begin(), commands.end(),
+                            [&](const CLI::App* c) { return c->get_name() == arguments[0]; });
+            if (!known) {
+                throw BadInput("unknown command \"" + arguments[0] + "\"");
+            }
+        }
+        app.parse(reversed);
+    } catch (const CLI::Success& done) {  // --help, --version
+        return app.exit(done, out, err);
+    } catch (const CLI::ParseError& error) {
+        err << "vesko-cli: " << error.what() << "\nRun vesko-cli --help for the commands.\n";
+        return 2;
+    } catch (const BadInput& error) {
+        err << "vesko-cli: " << error.what() << '\n';
+        return 2;
+    }
+    return context.status;
+}
+
+}  // namespace vesko::cli

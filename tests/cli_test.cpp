@@ -1,0 +1,182 @@
+// vesko-cli on sample cards: what each command leaves on the card, what it refuses, and that
+// it writes what the window writes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/cli/cli.h"
+#include "dialog/control_ids.h"
+#include "fake_dialog_view.h"
+#include "settings/defaults.h"
+#include "temp_folder.h"
+
+namespace vesko {
+namespace {
+
+using testing::OpenedDialog;
+using Bytes = std::vector<std::uint8_t>;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(const std::vector<std::string>& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const testing::FixedClock clock(OpenedDialog::kNow);
+    const int status = cli::RunCli(arguments, out, err, clock);
+    return {status, out.str(), err.str()};
+}
+
+Bytes Card(const char* folder) {
+    std::ifstream in(std::filesystem::path(folder) / "config.bin", std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void MakeCard(const char* folder, SettingsRecord record) {
+    std::filesystem::create_directory(folder);
+    std::ofstream(std::filesystem::path(folder) / "config.bin", std::ios::binary)
+        .write(reinterpret_cast<const char*>(record.bytes().data()), SettingsRecord::kSize);
+}
+
+SettingsRecord RecorderCard(const char* firmware = "QX100-2.01") {
+    SettingsRecord record = FactoryDefaults();
+    record.SetText(fields::kFirmwareVersion,
+                   std::u16string(firmware, firmware + std::char_traits<char>::length(firmware)));
+    record.bytes()[120] = 0x5A;  // a recorder's own byte
+    return record;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    testing::TempFolder folder;
+};
+
+TEST_F(CliTest, ShowAndGetPrintWhatTheWindowShows) {
+    SettingsRecord record = RecorderCard();
+    record.SetByte(fields::kTimeZone, 13);
+    record.SetByte(fields::kVideoResolution, 7);  // a newer recorder's value
+    MakeCard("card", record);
+    const CliRun show = Cli({"show", "card"});
+    EXPECT_EQ(show.status, 0);
+    EXPECT_NE(show.out.find("Time Zone:                  GMT +1:00\n"), std::string::npos);
+    EXPECT_NE(show.out.find("Video Resolution:           unknown (7)\n"), std::string::npos);
+    EXPECT_NE(show.out.find("Firmware Version:           QX100-2.01\n"), std::string::npos);
+    EXPECT_NE(Cli({"show", "--json", "card"}).out.find("\"time-zone\": \"GMT +1:00\""),
+              std::string::npos);
+    EXPECT_EQ(Cli({"get", "card/config.bin", "time-zone", "dst-start-month"}).out,
+              "GMT +1:00\nMar\n");
+}
+
+TEST_F(CliTest, SetChecksEveryValueAndKeepsTheRecordersBytes) {
+    MakeCard("card", RecorderCard());
+    const CliRun set = Cli({"set", "card", "time-zone= gmt +1:00 ", "speed-limit=255",
+                            "dst-start-week=4", "vehicle-number=AB-12 3"});
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(set.out, "ok card\n");
+    SettingsRecord expected = RecorderCard();
+    expected.SetByte(fields::kTimeZone, 13);
+    expected.SetByte(fields::kSpeedLimit, 255);
+    expected.SetByte(fields::kDstStartWeek, 4);
+    expected.SetText(fields::kVehicleNumber, u"AB-12 3");
+    EXPECT_EQ(Card("card"), testing::SavedAt(expected));
+}
+
+// Bad input: a clear message, exit status 2 and the card as it was.
+TEST_F(CliTest, RefusalsWriteNothing) {
+    const SettingsRecord card = RecorderCard();
+    MakeCard("card", card);
+    std::ofstream("broken.json") << "{\n  \"time-zone\": 3,\n  oops\n}";
+    std::ofstream("typed.json") << R"({"speed-limit": "60"})";
+    std::ofstream("locked.json") << R"({"speed-limit": 60})";
+    std::ofstream("huge.json") << "{\"vehicle-number\": \"" << std::string(70000, 'A') << "\"}";
+    const struct {
+        std::vector<std::string> arguments;
+        const char* message;
+    } cases[] = {
+        {{"set", "card", "wifi-ssd=x"}, "did you mean \"wifi-ssid\"?"},
+        {{"set", "card", "audio=loud"}, "\"ON\", \"OFF\""},
+        {{"set", "card", "time-zone=3", "wifi-password=1234567"}, "Length less than 8."},
+        {{"set", "card", "wifi-ssid="}, "Please Enter WiFi SSID."},
+        {{"set", "card", "speed-limit=300"}, "speed limit more than 255 MPH."},
+        {{"set", "card", "vehicle-number=\xC3\xA9t\xC3\xA9"}, "Please enter 0-9,'_',a-z,A-Z."},
+        {{"apply", "broken.json", "card"}, "line 3, column 3"},
+        {{"apply", "typed.json", "card"}, "expected a whole number"},
+        {{"apply", "huge.json", "card"}, "larger than 64 KiB"},
+        {{"apply", "locked.json", "no-such-card"}, "neither a folder nor a config.bin"},
+        {{"frobnicate"}, "unknown command \"frobnicate\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const CliRun run = Cli(c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(Card("card"), Bytes(card.bytes().begin(), card.bytes().end()));
+    }
+}
+
+TEST_F(CliTest, RecordersWithoutWifiKeepTheirWifiBytes) {
+    MakeCard("locked", RecorderCard("DV302-1.07"));
+    const CliRun set = Cli({"set", "locked", "wifi-ssid=Fleet"});
+    EXPECT_EQ(set.status, 1);
+    EXPECT_NE(set.out.find("failed locked: wifi-ssid: this recorder has no Wi-Fi"),
+              std::string::npos);
+    std::ofstream("profile.json") << R"({"wifi-ssid": "Fleet", "audio": "ON"})";
+    const CliRun apply = Cli({"apply", "profile.json", "locked"});
+    EXPECT_EQ(apply.status, 0);
+    EXPECT_NE(apply.out.find("ok locked (no Wi-Fi on this recorder"), std::string::npos);
+    SettingsRecord expected = RecorderCard("DV302-1.07");
+    expected.SetByte(fields::kAudio, 0);
+    EXPECT_EQ(Card("locked"), testing::SavedAt(expected));
+}
+
+TEST_F(CliTest, ExportThenApplyGivesTheSameSettings) {
+    SettingsRecord source = RecorderCard();
+    source.SetByte(fields::kDstMode, 1);
+    source.SetText(fields::kWifiSsid, u"Depot 7");
+    MakeCard("a", source);
+    MakeCard("b", RecorderCard("DV305-0.01"));
+    std::ofstream("profile.json") << Cli({"export", "a"}).out;
+    EXPECT_EQ(Cli({"diff", "a", "b"}).status, 1);
+    const CliRun apply = Cli({"apply", "profile.json", "b", "new"});  // "new" is no card yet
+    std::filesystem::create_directory("new");
+    EXPECT_EQ(apply.status, 2) << "a card that is no folder stops the command first";
+    const CliRun again = Cli({"apply", "profile.json", "b", "new"});
+    EXPECT_EQ(again.out, "ok b\nok new\n2 of 2 cards written, 0 failed\n");
+    const CliRun diff = Cli({"diff", "a", "b"});
+    EXPECT_EQ(diff.status, 0) << diff.out;
+    EXPECT_EQ(Cli({"diff", "profile.json", "new"}).status, 0);
+    EXPECT_EQ(Card("b").at(fields::kFirmwareVersion.offset + 4), '5') << "the recorder's own";
+}
+
+// The window's Default Set, Format SD Card and save, card for card.
+TEST_F(CliTest, DefaultsFormatAndStampTimeWriteWhatTheWindowWrites) {
+    SettingsRecord record = RecorderCard();
+    record.SetByte(fields::kTimeZone, 20);
+    record.SetText(fields::kWifiSsid, u"Old");
+    MakeCard("cli", record);
+    std::filesystem::create_directory("window");
+    std::filesystem::copy_file("cli/config.bin", "window/config.bin");
+    {
+        std::filesystem::current_path("window");
+        OpenedDialog d;
+        d.view.Click(IDC_DEFAULT_SET);
+        std::filesystem::current_path("..");
+    }
+    EXPECT_EQ(Cli({"defaults", "cli"}).out, "ok cli\n");
+    EXPECT_EQ(Card("cli"), Card("window"));
+
+    ASSERT_EQ(Cli({"format", "cli"}).status, 0);
+    EXPECT_EQ(Card("cli").at(fields::kFormatSdCard.offset), 1);
+    std::filesystem::remove("cli/config.bin");
+    MakeCard("cli", record);
+    ASSERT_EQ(Cli({"stamp-time", "cli"}).status, 0);
+    EXPECT_EQ(Card("cli"), testing::SavedAt(record));
+}
+
+}  // namespace
+}  // namespace vesko
