@@ -1,0 +1,40 @@
+// Any bytes as a profile: the reader either refuses them with a message or returns values
+// that each passed the window's checks, which then go onto a record without a refusal.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "app/cli/cli_errors.h"
+#include "app/cli/profile.h"
+#include "settings/defaults.h"
+#include "settings/setting_rules.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace vesko;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    cli::Profile profile;
+    try {
+        profile = cli::ParseProfile(text);
+    } catch (const cli::BadInput& refused) {
+        if (std::string_view(refused.what()).empty()) {
+            std::abort();  // every refusal says why
+        }
+        return 0;
+    }
+    SettingsRecord record = FactoryDefaults();
+    for (const cli::SettingValue& value : profile) {
+        cli::Apply(record, value);
+    }
+    for (const Setting& setting : kSettings) {
+        SettingsRecord scratch = record;
+        if (setting.kind != SettingKind::kList &&
+            SaveValue(scratch, setting, FieldText(record, setting)).has_value()) {
+            std::fprintf(stderr, "broken: %.*s was let through\n",
+                         static_cast<int>(setting.key.size()), setting.key.data());
+            std::abort();
+        }
+    }
+    return 0;
+}
