@@ -15,8 +15,8 @@ settings = bytes([
     13,     # time zone: GMT +1:00
     0,      # daylight saving: ON
     1,      # daylight-saving mode: Manual
-    4, 2,   # starts in the 4th week of March
-    4, 9,   # stops in the 4th week of October
+    4, 3,   # starts in the 4th week of March (weeks and months count from 1)
+    4, 10,  # stops in the 4th week of October
     1, 1, 1,  # date, vehicle-number and speed stamps: ON
     1, 110,  # speed-limit event: ON, at 110
 ])
