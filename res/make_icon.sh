@@ -1,16 +1,33 @@
 #!/usr/bin/env bash
-# Draws the application icon (a dash camera: body, lens, recording light) with ImageMagick,
-# as a PNG for the Linux program and a 24-bit ICO for the Windows one.
+# Draws the application icon (a dash camera: body, lens, recording light) with ImageMagick:
+# the 128-pixel PNG the Linux program carries and the 24-bit ICO of the Windows one, drawn
+# from it, and the same picture at the other sizes desktop menus ask for (icons/).
 # The results are committed; run this only to change the picture.
 set -euo pipefail
 cd "$(dirname "$0")"
-convert -size 128x128 xc:none \
-  -fill '#1f2a36' -draw 'roundrectangle 6,26 121,104 14,14' \
-  -fill '#2f3f50' -draw 'roundrectangle 14,16 50,30 4,4' \
-  -fill '#0b0f14' -draw 'circle 64,65 64,30' \
-  -fill '#3a5f85' -draw 'circle 64,65 64,40' \
-  -fill '#0b0f14' -draw 'circle 64,65 64,52' \
-  -fill '#9cc7f0' -draw 'circle 57,58 57,53' \
-  -fill '#e0302a' -draw 'circle 106,40 106,34' \
-  -define png:color-type=6 vesko.png
+
+draw() {  # SIZE OUTPUT: the picture, laid out on a 128-unit grid, scaled to SIZE pixels
+  local scale
+  scale=$(awk -v size="$1" 'BEGIN { print size / 128 }')
+  local shape=(
+    '#1f2a36' 'roundrectangle 6,26 121,104 14,14'
+    '#2f3f50' 'roundrectangle 14,16 50,30 4,4'
+    '#0b0f14' 'circle 64,65 64,30'
+    '#3a5f85' 'circle 64,65 64,40'
+    '#0b0f14' 'circle 64,65 64,52'
+    '#9cc7f0' 'circle 57,58 57,53'
+    '#e0302a' 'circle 106,40 106,34'
+  )
+  local args=()
+  for ((i = 0; i < ${#shape[@]}; i += 2)); do
+    args+=(-fill "${shape[i]}" -draw "affine $scale,0,0,$scale,0,0 ${shape[i + 1]}")
+  done
+  convert -size "$1x$1" xc:none "${args[@]}" -define png:color-type=6 "$2"
+}
+
+draw 128 vesko.png
 python3 make_ico.py vesko.png vesko.ico
+mkdir -p icons
+for size in 48 256; do
+  draw "$size" "icons/vesko-$size.png"
+done

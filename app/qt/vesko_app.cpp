@@ -28,7 +28,7 @@ bool CveskoApp::InitInstance() {
     QtDialogView view(kSettingsDialog, icon);
     view.SetAboutLabel(ToQString(kAboutLabel));
     const SystemClock clock;
-    CveskoDlg dialog(view, clock);
+    CveskoDlg dialog(view, clock, card_);
     view.Attach(dialog);
     view.RunModal();  // OK or cancel: either way the program ends
     return false;

@@ -1,10 +1,20 @@
 #include <windows.h>
 
+#include "app/win32/launch_win32.h"
 #include "app/win32/vesko_app.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_line*/,
                     int /*show*/) {
-    vesko::CveskoApp app(instance);
+    // The whole command line: the one handed to wWinMain lacks the program's name, which
+    // the system's splitting rules treat differently from the arguments.
+    const vesko::LaunchRequest request =
+        vesko::ParseCommandLine(vesko::CommandLineArguments(::GetCommandLineW()));
+    if (request.action != vesko::LaunchRequest::Action::kOpen) {
+        return vesko::ShowLaunchMessage(request);
+    }
+    // A folder dropped on the program arrives as its argument. No chooser here: the program
+    // is started from the card itself.
+    vesko::CveskoApp app(instance, request.folder);
     app.InitInstance();
     return 0;
 }

@@ -20,7 +20,7 @@ BOOL CveskoApp::InitInstance() {
 
     Win32DialogView view(instance_, kSettingsDialog);
     const SystemClock clock;
-    CveskoDlg dialog(view, clock);
+    CveskoDlg dialog(view, clock, card_);
     view.Attach(dialog);
     view.DoModal();  // OK or cancel: either way the program ends
     return FALSE;

@@ -3,16 +3,22 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <utility>
+
 namespace vesko {
 
 class CveskoApp {
 public:
-    explicit CveskoApp(HINSTANCE instance) : instance_(instance) {}
+    // `card`: the folder holding config.bin; empty for the current folder.
+    CveskoApp(HINSTANCE instance, std::filesystem::path card)
+        : instance_(instance), card_(std::move(card)) {}
     // FALSE: the program ends once the dialog is closed.
     BOOL InitInstance();
 
 private:
     HINSTANCE instance_;
+    std::filesystem::path card_;
 };
 
 }  // namespace vesko

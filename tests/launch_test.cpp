@@ -1,0 +1,94 @@
+// The command-line rules both programs share.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "app/launch/command_line.h"
+#include "temp_folder.h"
+#include "version.h"
+
+namespace vesko {
+namespace {
+
+using Action = LaunchRequest::Action;
+namespace fs = std::filesystem;
+
+LaunchRequest Parse(const std::vector<fs::path>& arguments) {
+    return ParseCommandLine(arguments);
+}
+
+TEST(LaunchTest, NoArgumentOrOneFolderOpensTheWindow) {
+    const testing::TempFolder here;
+    fs::create_directory("card");
+    const fs::path card = here.path() / "card";
+
+    const LaunchRequest plain = Parse({});
+    EXPECT_EQ(plain.action, Action::kOpen);
+    EXPECT_TRUE(plain.folder.empty());
+    EXPECT_FALSE(plain.ask_for_card);
+
+    EXPECT_EQ(Parse({card}).folder, card);
+    EXPECT_EQ(Parse({"card"}).folder, "card");
+    // The desktop entry's option: ask, unless "Open With" already named the folder.
+    EXPECT_TRUE(Parse({kChooseCardOption}).ask_for_card);
+    const LaunchRequest open_with = Parse({kChooseCardOption, card});
+    EXPECT_EQ(open_with.action, Action::kOpen);
+    EXPECT_EQ(open_with.folder, card);
+    EXPECT_FALSE(open_with.ask_for_card);
+    // A folder whose name looks like an option, after "--".
+    fs::create_directory("-card");
+    EXPECT_EQ(Parse({"--", "-card"}).folder, "-card");
+}
+
+TEST(LaunchTest, BadArgumentsAreRefusedInOneLineNamingThem) {
+    const testing::TempFolder here;
+    fs::create_directory("card");
+    fs::create_directory("other");
+    std::ofstream("notes.txt") << "not a card";
+    const struct {
+        std::vector<fs::path> arguments;
+        const char* named;
+    } cases[] = {
+        {{"missing"}, "no such folder: missing"},
+        {{"notes.txt"}, "not a folder: notes.txt"},
+        {{"card", "other"}, "also given: other"},
+        {{"--verbose"}, "unknown option: --verbose"},
+        {{"-card"}, "unknown option: -card"},
+        {{"--choose-card", "missing"}, "no such folder: missing"},
+    };
+    for (const auto& bad : cases) {
+        const LaunchRequest request = Parse(bad.arguments);
+        EXPECT_EQ(request.action, Action::kError) << bad.named;
+        EXPECT_EQ(request.message.rfind("vesko: ", 0), 0U) << request.message;
+        EXPECT_NE(request.message.find(bad.named), std::string::npos) << request.message;
+        EXPECT_EQ(request.message.find('\n'), std::string::npos) << request.message;
+    }
+    EXPECT_FALSE(fs::exists("config.bin"));
+    EXPECT_FALSE(fs::exists("card/config.bin"));
+}
+
+TEST(LaunchTest, HelpAndVersionWinOverEverythingElse) {
+    const LaunchRequest version = Parse({"missing", "--version"});
+    EXPECT_EQ(version.action, Action::kVersion);
+    EXPECT_EQ(version.message, "vesko " VESKO_VERSION_TEXT);
+    const LaunchRequest help = Parse({"--help", "--bogus"});
+    EXPECT_EQ(help.action, Action::kHelp);
+    EXPECT_NE(help.message.find("Usage: vesko [FOLDER]"), std::string::npos);
+}
+
+TEST(LaunchTest, ChooserStartsWhereRemovableMediaAreMounted) {
+    const testing::TempFolder here;
+    const fs::path home = here.path() / "home";
+    const std::vector<fs::path> roots = {here.path() / "run-media", here.path() / "media"};
+    EXPECT_EQ(ChooserStartFolder(home, "ana", roots), home);
+    fs::create_directories(roots[1] / "ana");
+    EXPECT_EQ(ChooserStartFolder(home, "ana", roots), roots[1] / "ana");
+    fs::create_directories(roots[0] / "ana");
+    EXPECT_EQ(ChooserStartFolder(home, "ana", roots), roots[0] / "ana");
+    EXPECT_EQ(ChooserStartFolder(home, "", roots), home);
+}
+
+}  // namespace
+}  // namespace vesko
