@@ -5,11 +5,11 @@
 
 #include "dialog/control_ids.h"
 #include "dialog/messages.h"
-#include "settings/time_text.h"
 #include "settings/defaults.h"
 #include "settings/setting_rules.h"
 #include "settings/settings_file.h"
 #include "settings/text_conversion.h"
+#include "settings/time_text.h"
 
 namespace vesko {
 

@@ -1,10 +1,10 @@
 // Saving, and the dialog's buttons.
 #include "dialog/control_ids.h"
 #include "dialog/messages.h"
-#include "settings/time_text.h"
 #include "dialog/vesko_dlg.h"
 #include "settings/setting_rules.h"
 #include "settings/settings_file.h"
+#include "settings/time_text.h"
 
 namespace vesko {
 

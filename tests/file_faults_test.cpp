@@ -5,10 +5,12 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "dialog/control_ids.h"
+#include "failed_save_check.h"
 #include "fake_dialog_view.h"
 #include "settings/defaults.h"
 #include "settings/posix_file_calls.h"
@@ -130,32 +132,14 @@ TEST(FileFaultsTest, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
-        TempFolder folder;
-        if (!c.new_file) {
-            testing::WriteConfigBytes(RecorderFile());
-        }
-        OpenedDialog d;
-        d.view.Choose(IDC_TIME_ZONE, 3);
-        {
-            FailingCalls failing(c.step, c.error);
-            const ScopedFileCalls seam(failing);
-            d.view.Click(IDOK);
-        }
-        ASSERT_EQ(d.view.messages.size(), 1u);
-        EXPECT_EQ(d.view.messages[0].text, Report("Could not write", c.reason));
-        EXPECT_EQ(d.view.messages[0].caption, u"Error");
-        EXPECT_EQ(d.view.messages[0].icon, MessageIcon::kError);
-        EXPECT_FALSE(d.view.ended().has_value()) << "the window stays open";
-        if (c.file_untouched && c.new_file) {
-            EXPECT_FALSE(std::filesystem::exists("config.bin")) << "an empty file would stay";
-        } else if (c.file_untouched) {
-            EXPECT_EQ(ReadConfigBytes(), RecorderFile());
-        }
-
-        d.view.Click(IDOK);
-        ASSERT_EQ(d.view.messages.size(), 2u);
-        EXPECT_EQ(d.view.messages[1].caption, u"Success");
-        EXPECT_EQ(ReadConfigBytes().at(8), 3);
+        testing::ExpectFailedSaveThenSuccess(
+            c.new_file ? Bytes{} : RecorderFile(),
+            [&c](const std::function<void()>& save) {
+                FailingCalls failing(c.step, c.error);
+                const ScopedFileCalls seam(failing);
+                save();
+            },
+            std::u16string(c.reason, c.reason + std::strlen(c.reason)), c.file_untouched);
     }
 }
 

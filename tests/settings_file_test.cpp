@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
-#include <initializer_list>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "settings/settings_file.h"
 #include "temp_folder.h"
@@ -119,12 +120,12 @@ TEST(SettingsFileTest, VanishedFolderIsACardThatIsGone) {
     const std::u16string reason =
         u" config.bin: The card is not there any more; insert it and try again.";
     SettingsRecord record;
-    for (const auto& [action, access] :
-         std::initializer_list<std::pair<std::u16string, std::function<void()>>>{
-             {u"Could not read", [&] { ReadSettingsFile(gone, record); }},
-             {u"Could not write", [&] { WriteSettingsFile(gone, record); }},
-             {u"Could not delete", [&] { DeleteSettingsFile(gone); }},
-         }) {
+    const std::vector<std::pair<std::u16string, std::function<void()>>> accesses{
+        {u"Could not read", [&] { ReadSettingsFile(gone, record); }},
+        {u"Could not write", [&] { WriteSettingsFile(gone, record); }},
+        {u"Could not delete", [&] { DeleteSettingsFile(gone); }},
+    };
+    for (const auto& [action, access] : accesses) {
         try {
             access();
             ADD_FAILURE() << "no error reported";

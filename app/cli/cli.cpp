@@ -4,10 +4,7 @@
 
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
-
-#ifndef VESKO_VERSION
-#define VESKO_VERSION "unknown"
-#endif
+#include "version.h"
 
 namespace vesko::cli {
 
@@ -29,7 +26,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         "Reads, changes and provisions the settings on dash-camera SD cards. CARD is "
         "a folder holding config.bin, or the path of a config.bin.",
         "vesko-cli");
-    app.set_version_flag("--version", VESKO_VERSION);
+    app.set_version_flag("--version", "vesko-cli " VESKO_VERSION_TEXT);
     app.require_subcommand(1, 1);
     AddShowCommand(app, context);
     AddGetCommand(app, context);

@@ -5,8 +5,8 @@
 
 #include "app/qt/app_icon.h"
 #include "app/qt/qt_dialog_view.h"
-#include "settings/clock.h"
 #include "dialog/vesko_dlg.h"
+#include "settings/clock.h"
 
 namespace vesko {
 

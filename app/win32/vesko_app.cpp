@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include "app/win32/win32_dialog_view.h"
-#include "settings/clock.h"
 #include "dialog/dialog_template.h"
 #include "dialog/vesko_dlg.h"
+#include "settings/clock.h"
 
 namespace vesko {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "settings/clock.h"
 #include "dialog/dialog_view.h"
 #include "dialog/vesko_dlg.h"
+#include "settings/clock.h"
 
 namespace vesko::testing {
 
