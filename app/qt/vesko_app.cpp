@@ -2,11 +2,12 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 
 #include "app/qt/app_icon.h"
 #include "app/qt/qt_dialog_view.h"
-#include "settings/clock.h"
 #include "dialog/vesko_dlg.h"
+#include "settings/clock.h"
 
 namespace vesko {
 
@@ -27,6 +28,9 @@ bool CveskoApp::InitInstance() {
 
     QtDialogView view(kSettingsDialog, icon);
     view.SetAboutLabel(ToQString(kAboutLabel));
+    if (const QScreen* screen = view.screen()) {
+        view.FitInto(screen->availableGeometry());
+    }
     const SystemClock clock;
     CveskoDlg dialog(view, clock);
     view.Attach(dialog);
