@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -53,6 +55,12 @@ void ExpectStyles(const ControlTemplate& control, HWND item) {
     }
     EXPECT_EQ(style & expected.style, expected.style) << control.name;
     EXPECT_EQ(ex_style & expected.ex_style, expected.ex_style) << control.name;
+}
+
+POINT Centre(HWND hwnd) {
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 class Win32ShellTest : public ::testing::Test {
@@ -163,6 +171,29 @@ TEST_F(Win32ShellTest, EveryControlAsTheTemplateSays) {
                 EXPECT_EQ(entry, Wide(binding.table->entries[i]));
             }
         }
+    });
+}
+
+// Like the Linux window: centred on the screen, and a paste keeps its first line (the
+// system's single-line edit does that itself).
+TEST_F(Win32ShellTest, OpensCentredAndAPasteKeepsItsFirstLine) {
+    Run([](HWND hwnd) {
+        RECT work{};
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        const POINT centre = Centre(hwnd);
+        EXPECT_LE(std::abs(centre.x - (work.left + work.right) / 2), 1);
+        EXPECT_LE(std::abs(centre.y - (work.top + work.bottom) / 2), 1);
+
+        ASSERT_TRUE(::OpenClipboard(hwnd));
+        ::EmptyClipboard();
+        const std::wstring lines = L"AB_1\r\nsecond";
+        HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (lines.size() + 1) * sizeof(wchar_t));
+        std::copy_n(lines.c_str(), lines.size() + 1, static_cast<wchar_t*>(::GlobalLock(memory)));
+        ::GlobalUnlock(memory);
+        ::SetClipboardData(CF_UNICODETEXT, memory);  // the clipboard owns it from here
+        ::CloseClipboard();
+        ::SendDlgItemMessageW(hwnd, IDC_VEHICLE_NUMBER, WM_PASTE, 0, 0);
+        EXPECT_EQ(WindowText(::GetDlgItem(hwnd, IDC_VEHICLE_NUMBER)), L"AB_1");
     });
 }
 
@@ -320,6 +351,7 @@ TEST_F(Win32ShellTest, NoVersionBoxEntryWithTheShippedResources) {
 }
 
 std::vector<std::wstring> g_about_texts;
+POINT g_about_centre{};
 
 void CALLBACK CloseVersionBox(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND box = ::FindWindowW(L"#32770", L"Version");
@@ -327,6 +359,7 @@ void CALLBACK CloseVersionBox(HWND, UINT, UINT_PTR timer, DWORD) {
         return;
     }
     ::KillTimer(nullptr, timer);
+    g_about_centre = Centre(box);
     for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
         const bool is_icon = (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
@@ -340,7 +373,11 @@ void CALLBACK CloseVersionBox(HWND, UINT, UINT_PTR timer, DWORD) {
 TEST_F(Win32ShellTest, VersionBoxFromTheWindowMenuWithALabel) {
     view.SetAboutLabel(L"About vesko...");
     g_about_texts.clear();
-    Run([](HWND hwnd) {
+    POINT settings_centre{};
+    Run([&settings_centre](HWND hwnd) {
+        // Off the screen's centre, where the box would open without its owner's help.
+        ::SetWindowPos(hwnd, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        settings_centre = Centre(hwnd);
         UINT last_id = 0;
         UINT before_type = 0;
         HMENU menu = LastItems(hwnd, last_id, before_type);
@@ -354,6 +391,8 @@ TEST_F(Win32ShellTest, VersionBoxFromTheWindowMenuWithALabel) {
         ::SendMessageW(hwnd, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     });
     EXPECT_EQ(g_about_texts, (std::vector<std::wstring>{L"(icon)", L"ver:20170421", L"", L"确定"}));
+    EXPECT_LE(std::abs(g_about_centre.x - settings_centre.x), 1) << "centred on its owner";
+    EXPECT_LE(std::abs(g_about_centre.y - settings_centre.y), 1);
 }
 
 }  // namespace
