@@ -3,17 +3,23 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "app/win32/com_handles.h"
 #include "app/win32/dialog_template_builder.h"
 #include "app/win32/win32_dialog_view.h"
 #include "dialog/about_template.h"
+#include "dialog/accessible_names.h"
 #include "dialog/control_ids.h"
 #include "dialog/vesko_dlg.h"
 #include "fake_dialog_view.h"
@@ -55,6 +61,12 @@ void ExpectStyles(const ControlTemplate& control, HWND item) {
     }
     EXPECT_EQ(style & expected.style, expected.style) << control.name;
     EXPECT_EQ(ex_style & expected.ex_style, expected.ex_style) << control.name;
+}
+
+std::wstring Take(BSTR text) {
+    std::wstring taken = text != nullptr ? text : L"";
+    ::SysFreeString(text);
+    return taken;
 }
 
 POINT Centre(HWND hwnd) {
@@ -108,6 +120,7 @@ protected:
         return ::IsWindowEnabled(::GetDlgItem(hwnd, id)) != 0;
     }
 
+    ComApartment com;
     testing::TempFolder folder;
     testing::FixedClock clock{testing::OpenedDialog::kNow};
     Win32DialogView view{::GetModuleHandleW(nullptr), kSettingsDialog};
@@ -171,6 +184,47 @@ TEST_F(Win32ShellTest, EveryControlAsTheTemplateSays) {
                 EXPECT_EQ(entry, Wide(binding.table->entries[i]));
             }
         }
+    });
+}
+
+// What a screen reader gets through Active Accessibility (in-process: Wine hands these
+// objects to no other process), printed as it reads them.
+TEST_F(Win32ShellTest, ScreenReadersHearEachInputByItsLabel) {
+    Run([](HWND hwnd) {
+        std::set<std::wstring> names;
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        for (const ControlTemplate& control : kSettingsDialog.controls) {
+            const std::u16string expected = AccessibleName(kSettingsDialog, control);
+            if (expected.empty()) {
+                continue;
+            }
+            void* object = nullptr;
+            ASSERT_EQ(::AccessibleObjectFromWindow(::GetDlgItem(hwnd, control.id),
+                                                   static_cast<DWORD>(OBJID_CLIENT),
+                                                   __uuidof(IAccessible), &object),
+                      S_OK)
+                << control.name;
+            const ComRef<IAccessible> accessible(static_cast<IAccessible*>(object));
+            BSTR name = nullptr;
+            BSTR value = nullptr;
+            BSTR description = nullptr;
+            VARIANT role{};
+            EXPECT_EQ(accessible->get_accName(self, &name), S_OK);
+            accessible->get_accValue(self, &value);
+            accessible->get_accDescription(self, &description);
+            accessible->get_accRole(self, &role);
+            const std::wstring heard = Take(name);
+            EXPECT_EQ(heard, Wide(expected)) << control.name;
+            names.insert(heard);
+            const std::wstring described = Take(description);
+            EXPECT_EQ(described, Wide(AccessibleDescription(kSettingsDialog, control)));
+            std::printf("%-24s role %2ld  name \"%ls\"  value \"%ls\"  description \"%ls\"\n",
+                        std::string(control.name).c_str(), role.lVal, heard.c_str(),
+                        Take(value).c_str(), described.c_str());
+        }
+        EXPECT_EQ(names.size(), 26u);
     });
 }
 
