@@ -228,6 +228,29 @@ TEST_F(Win32ShellTest, ScreenReadersHearEachInputByItsLabel) {
     });
 }
 
+// Tab goes through the enabled tab stops in template order and back to "OK (Save)"; the
+// dialog manager passes over disabled ones (the speed limit and the manual DST dates).
+TEST_F(Win32ShellTest, TabWalksTheEnabledTabStopsInTemplateOrder) {
+    Run([](HWND hwnd) {
+        std::vector<HWND> expected;
+        for (const ControlTemplate& control : kSettingsDialog.controls) {
+            HWND item = ::GetDlgItem(hwnd, control.id);
+            if ((control.styles & kTabStop) != 0 && ::IsWindowEnabled(item)) {
+                expected.push_back(item);
+            }
+        }
+        EXPECT_FALSE(Enabled(hwnd, IDC_SPEED_LIMIT));
+        ::SetFocus(expected.front());  // the dialog manager focuses it after initialisation
+        std::vector<HWND> visited{::GetFocus()};
+        do {
+            ::SendMessageW(hwnd, WM_NEXTDLGCTL, 0, FALSE);
+            visited.push_back(::GetFocus());
+        } while (visited.back() != visited.front() && visited.size() <= expected.size());
+        visited.pop_back();
+        EXPECT_EQ(visited, expected);
+    });
+}
+
 // Like the Linux window: centred on the screen, and a paste keeps its first line (the
 // system's single-line edit does that itself).
 TEST_F(Win32ShellTest, OpensCentredAndAPasteKeepsItsFirstLine) {
