@@ -1,6 +1,6 @@
 # Fails when vesko.exe imports a DLL that is not part of every Windows installation.
 set(system_dlls KERNEL32.dll USER32.dll GDI32.dll COMCTL32.dll msvcrt.dll ADVAPI32.dll
-                SHELL32.dll)
+                SHELL32.dll OLEACC.dll ole32.dll OLEAUT32.dll)
 execute_process(COMMAND x86_64-w64-mingw32-objdump -p ${EXE} OUTPUT_VARIABLE dump
                 RESULT_VARIABLE result)
 if(NOT result EQUAL 0)

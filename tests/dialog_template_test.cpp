@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "dialog/accessible_names.h"
 #include "dialog/control_ids.h"
 #include "dialog/dialog_template.h"
 
@@ -79,6 +80,36 @@ TEST(DialogTemplateTest, EditLimits) {
     EXPECT_EQ(kEditLimits[2].max_chars, 20);
     EXPECT_EQ(kEditLimits[3].control, IDC_SPEED_LIMIT);
     EXPECT_EQ(kEditLimits[3].max_chars, 3);
+}
+
+// Each input is announced by its own row's label; the rest by their captions.
+TEST(DialogTemplateTest, EveryInputHasAnAccessibleNameOfItsOwn) {
+    std::set<std::u16string> names;
+    for (const ControlTemplate& control : kSettingsDialog.controls) {
+        const std::u16string name = AccessibleName(kSettingsDialog, control);
+        if (control.kind == ControlKind::kDropDownList || control.kind == ControlKind::kEdit) {
+            EXPECT_TRUE(names.insert(name).second) << control.name << " shares its name";
+            EXPECT_FALSE(name.empty() || name.back() == u' ') << control.name;
+        } else {
+            EXPECT_EQ(name, u"") << control.name;
+        }
+    }
+    EXPECT_EQ(names.size(), 26u);
+    const auto name_of = [](int id) {
+        return AccessibleName(kSettingsDialog, *FindControl(kSettingsDialog, id));
+    };
+    const auto description_of = [](int id) {
+        return AccessibleDescription(kSettingsDialog, *FindControl(kSettingsDialog, id));
+    };
+    EXPECT_EQ(name_of(IDC_RECORDING_TIME), u"Recording Time Per File");
+    EXPECT_EQ(name_of(IDC_DST_STOP_MONTH), u"DST Stop month");
+    EXPECT_EQ(name_of(IDC_SPEED_LIMIT), u"Speed Limit");
+    EXPECT_EQ(name_of(IDC_TIME), u"Time Setting");
+    EXPECT_EQ(name_of(IDC_FIRMWARE_VERSION), u"Firmware Version");
+    EXPECT_EQ(description_of(IDC_SPEED_LIMIT), u"MPH (0-255)");
+    EXPECT_EQ(description_of(IDC_WIFI_SSID), u"default:QEM-T");
+    EXPECT_EQ(description_of(IDC_DST_START_MONTH), u"") << "\"Sunday in\" stands before it";
+    EXPECT_EQ(description_of(IDC_AUDIO), u"");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -7,8 +8,10 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <set>
 
 #include "app/qt/qt_dialog_view.h"
+#include "dialog/accessible_names.h"
 #include "dialog/control_ids.h"
 #include "qt_test_app.h"
 
@@ -99,6 +102,32 @@ TEST_F(QtDialogViewTest, TabOrderFollowsTheTemplateAndOkIsTheDefault) {
     }
     EXPECT_TRUE(qobject_cast<QPushButton*>(view.Control(IDOK))->isDefault());
     EXPECT_FALSE(qobject_cast<QPushButton*>(view.Control(IDCANCEL))->isDefault());
+}
+
+TEST_F(QtDialogViewTest, ScreenReadersHearEachInputByItsLabel) {
+    view.SetSelection(IDC_AUDIO, 1);  // a list's entry is its value, never its name
+    std::set<QString> names;
+    for (const ControlTemplate& control : kSettingsDialog.controls) {
+        const QString expected = ToQString(AccessibleName(kSettingsDialog, control));
+        if (!expected.isEmpty()) {
+            QAccessibleInterface* accessible =
+                QAccessible::queryAccessibleInterface(view.Control(control.id));
+            ASSERT_NE(accessible, nullptr) << control.name;
+            EXPECT_EQ(accessible->text(QAccessible::Name), expected) << control.name;
+            EXPECT_EQ(accessible->text(QAccessible::Description),
+                      ToQString(AccessibleDescription(kSettingsDialog, control)));
+            names.insert(accessible->text(QAccessible::Name));
+        }
+    }
+    EXPECT_EQ(names.size(), 26u);
+    const auto text = [this](int id, QAccessible::Text which) {
+        return QAccessible::queryAccessibleInterface(view.Control(id))->text(which);
+    };
+    EXPECT_EQ(text(IDC_AUDIO, QAccessible::Name), QStringLiteral("Audio"));
+    EXPECT_EQ(text(IDC_AUDIO, QAccessible::Value), QStringLiteral("OFF"));
+    EXPECT_EQ(text(IDC_DST_START_WEEK, QAccessible::Name), QStringLiteral("DST Start week"));
+    EXPECT_EQ(text(IDC_DATE, QAccessible::Name), QStringLiteral("Date Setting"));
+    EXPECT_EQ(text(IDC_SPEED_LIMIT, QAccessible::Description), QStringLiteral("MPH (0-255)"));
 }
 
 TEST_F(QtDialogViewTest, SelectionOutsideTheListLeavesNone) {

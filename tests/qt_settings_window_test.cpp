@@ -1,11 +1,13 @@
 // The whole Linux window on real widgets: logic, view and user input together.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -13,6 +15,7 @@
 
 #include "app/qt/app_icon.h"
 #include "app/qt/qt_dialog_view.h"
+#include "app/qt/window_fit.h"
 #include "dialog/control_ids.h"
 #include "dialog/vesko_dlg.h"
 #include "fake_dialog_view.h"
@@ -133,6 +136,67 @@ TEST_F(QtSettingsWindowTest, EditAndSaveEndToEnd) {
     expected.SetByte(fields::kAudio, 0);
     expected.SetText(fields::kVehicleNumber, u"AB_12");
     EXPECT_EQ(testing::ReadConfigBytes(), testing::SavedAt(expected));
+}
+
+TEST_F(QtSettingsWindowTest, PasteKeepsTheFirstLine) {
+    Open();
+    auto* vehicle = Get<QLineEdit>(IDC_VEHICLE_NUMBER);
+    vehicle->setFocus();
+    QTest::keyClicks(vehicle, QStringLiteral("AZ"));
+    vehicle->setCursorPosition(1);
+    QApplication::clipboard()->setText(QStringLiteral("B_1\r\nsecond line\nthird"));
+    QTest::keyClick(vehicle, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(vehicle->text(), QStringLiteral("AB_1Z"));
+    EXPECT_EQ(vehicle->cursorPosition(), 4);
+    QTest::mouseClick(Get<QPushButton>(IDOK), Qt::LeftButton);
+    SettingsRecord expected = FactoryDefaults();
+    expected.SetText(fields::kVehicleNumber, u"AB_1Z");
+    EXPECT_EQ(testing::ReadConfigBytes(), testing::SavedAt(expected));
+}
+
+// Tab visits every enabled tab stop in template order and comes round to "OK (Save)";
+// disabled ones (the speed limit and the manual DST dates here) are passed over.
+TEST_F(QtSettingsWindowTest, TabWalksTheEnabledTabStopsInTemplateOrder) {
+    Open();
+    std::vector<QWidget*> expected;
+    for (const ControlTemplate& control : kSettingsDialog.controls) {
+        if ((control.styles & kTabStop) != 0 && view.Control(control.id)->isEnabled()) {
+            expected.push_back(view.Control(control.id));
+        }
+    }
+    EXPECT_FALSE(view.Control(IDC_SPEED_LIMIT)->isEnabled());
+    std::vector<QWidget*> visited{QApplication::focusWidget()};
+    do {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget());
+    } while (visited.back() != visited.front() && visited.size() <= expected.size());
+    visited.pop_back();
+    EXPECT_EQ(visited, expected);
+}
+
+TEST_F(QtSettingsWindowTest, OnASmallScreenTheControlsScrollIntoReach) {
+    const QMargins frame(1, 30, 1, 1);
+    EXPECT_EQ(FitWindow({400, 700}, {1024, 500}, frame, 16), QSize(416, 469));
+    EXPECT_EQ(FitWindow({400, 700}, {1024, 800}, frame, 16), QSize(400, 700));
+    EXPECT_EQ(FitWindow({400, 700}, {300, 500}, frame, 16), QSize(298, 469));
+
+    view.FitInto({0, 0, 1024, 500});
+    Open();
+    EXPECT_LE(view.frameGeometry().height(), 500);
+    EXPECT_TRUE(view.scroll_area().verticalScrollBar()->isVisible());
+    auto* ok = Get<QPushButton>(IDOK);
+    view.scroll_area().ensureWidgetVisible(ok);
+    const QRect visible = view.scroll_area().viewport()->rect();
+    EXPECT_TRUE(
+        visible.contains(QRect(ok->mapTo(view.scroll_area().viewport(), QPoint()), ok->size())));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(view.result(), QDialog::Accepted);
+    EXPECT_TRUE(std::filesystem::exists("config.bin"));
+
+    view.FitInto({0, 0, 1024, 800});
+    view.show();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(view.scroll_area().verticalScrollBar()->isVisible()) << "it fits";
 }
 
 TEST_F(QtSettingsWindowTest, EscapeEndsTheDialogWithoutWriting) {

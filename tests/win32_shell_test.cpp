@@ -3,15 +3,23 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "app/win32/com_handles.h"
 #include "app/win32/dialog_template_builder.h"
 #include "app/win32/win32_dialog_view.h"
 #include "dialog/about_template.h"
+#include "dialog/accessible_names.h"
 #include "dialog/control_ids.h"
 #include "dialog/vesko_dlg.h"
 #include "fake_dialog_view.h"
@@ -53,6 +61,18 @@ void ExpectStyles(const ControlTemplate& control, HWND item) {
     }
     EXPECT_EQ(style & expected.style, expected.style) << control.name;
     EXPECT_EQ(ex_style & expected.ex_style, expected.ex_style) << control.name;
+}
+
+std::wstring Take(BSTR text) {
+    std::wstring taken = text != nullptr ? text : L"";
+    ::SysFreeString(text);
+    return taken;
+}
+
+POINT Centre(HWND hwnd) {
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 class Win32ShellTest : public ::testing::Test {
@@ -100,6 +120,7 @@ protected:
         return ::IsWindowEnabled(::GetDlgItem(hwnd, id)) != 0;
     }
 
+    ComApartment com;
     testing::TempFolder folder;
     testing::FixedClock clock{testing::OpenedDialog::kNow};
     Win32DialogView view{::GetModuleHandleW(nullptr), kSettingsDialog};
@@ -163,6 +184,93 @@ TEST_F(Win32ShellTest, EveryControlAsTheTemplateSays) {
                 EXPECT_EQ(entry, Wide(binding.table->entries[i]));
             }
         }
+    });
+}
+
+// What a screen reader gets through Active Accessibility (in-process: Wine hands these
+// objects to no other process), printed as it reads them.
+TEST_F(Win32ShellTest, ScreenReadersHearEachInputByItsLabel) {
+    Run([](HWND hwnd) {
+        std::set<std::wstring> names;
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        for (const ControlTemplate& control : kSettingsDialog.controls) {
+            const std::u16string expected = AccessibleName(kSettingsDialog, control);
+            if (expected.empty()) {
+                continue;
+            }
+            void* object = nullptr;
+            ASSERT_EQ(::AccessibleObjectFromWindow(::GetDlgItem(hwnd, control.id),
+                                                   static_cast<DWORD>(OBJID_CLIENT),
+                                                   __uuidof(IAccessible), &object),
+                      S_OK)
+                << control.name;
+            const ComRef<IAccessible> accessible(static_cast<IAccessible*>(object));
+            BSTR name = nullptr;
+            BSTR value = nullptr;
+            BSTR description = nullptr;
+            VARIANT role{};
+            EXPECT_EQ(accessible->get_accName(self, &name), S_OK);
+            accessible->get_accValue(self, &value);
+            accessible->get_accDescription(self, &description);
+            accessible->get_accRole(self, &role);
+            const std::wstring heard = Take(name);
+            EXPECT_EQ(heard, Wide(expected)) << control.name;
+            names.insert(heard);
+            const std::wstring described = Take(description);
+            EXPECT_EQ(described, Wide(AccessibleDescription(kSettingsDialog, control)));
+            std::printf("%-24s role %2ld  name \"%ls\"  value \"%ls\"  description \"%ls\"\n",
+                        std::string(control.name).c_str(), role.lVal, heard.c_str(),
+                        Take(value).c_str(), described.c_str());
+        }
+        EXPECT_EQ(names.size(), 26u);
+    });
+}
+
+// Tab goes through the enabled tab stops in template order and back to "OK (Save)"; the
+// dialog manager passes over disabled ones (the speed limit and the manual DST dates).
+TEST_F(Win32ShellTest, TabWalksTheEnabledTabStopsInTemplateOrder) {
+    Run([](HWND hwnd) {
+        std::vector<HWND> expected;
+        for (const ControlTemplate& control : kSettingsDialog.controls) {
+            HWND item = ::GetDlgItem(hwnd, control.id);
+            if ((control.styles & kTabStop) != 0 && ::IsWindowEnabled(item)) {
+                expected.push_back(item);
+            }
+        }
+        EXPECT_FALSE(Enabled(hwnd, IDC_SPEED_LIMIT));
+        ::SetFocus(expected.front());  // the dialog manager focuses it after initialisation
+        std::vector<HWND> visited{::GetFocus()};
+        do {
+            ::SendMessageW(hwnd, WM_NEXTDLGCTL, 0, FALSE);
+            visited.push_back(::GetFocus());
+        } while (visited.back() != visited.front() && visited.size() <= expected.size());
+        visited.pop_back();
+        EXPECT_EQ(visited, expected);
+    });
+}
+
+// Like the Linux window: centred on the screen, and a paste keeps its first line (the
+// system's single-line edit does that itself).
+TEST_F(Win32ShellTest, OpensCentredAndAPasteKeepsItsFirstLine) {
+    Run([](HWND hwnd) {
+        RECT work{};
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        const POINT centre = Centre(hwnd);
+        EXPECT_LE(std::abs(centre.x - (work.left + work.right) / 2), 1);
+        EXPECT_LE(std::abs(centre.y - (work.top + work.bottom) / 2), 1);
+
+        ASSERT_TRUE(::OpenClipboard(hwnd));
+        ::EmptyClipboard();
+        const std::wstring lines = L"AB_1\r\nsecond";
+        HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (lines.size() + 1) * sizeof(wchar_t));
+        std::copy_n(lines.c_str(), lines.size() + 1, static_cast<wchar_t*>(::GlobalLock(memory)));
+        ::GlobalUnlock(memory);
+        ::SetClipboardData(CF_UNICODETEXT, memory);  // the clipboard owns it from here
+        ::CloseClipboard();
+        ::SendDlgItemMessageW(hwnd, IDC_VEHICLE_NUMBER, WM_PASTE, 0, 0);
+        EXPECT_EQ(WindowText(::GetDlgItem(hwnd, IDC_VEHICLE_NUMBER)), L"AB_1");
     });
 }
 
@@ -320,6 +428,7 @@ TEST_F(Win32ShellTest, NoVersionBoxEntryWithTheShippedResources) {
 }
 
 std::vector<std::wstring> g_about_texts;
+POINT g_about_centre{};
 
 void CALLBACK CloseVersionBox(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND box = ::FindWindowW(L"#32770", L"Version");
@@ -327,6 +436,7 @@ void CALLBACK CloseVersionBox(HWND, UINT, UINT_PTR timer, DWORD) {
         return;
     }
     ::KillTimer(nullptr, timer);
+    g_about_centre = Centre(box);
     for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
         const bool is_icon = (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
@@ -340,7 +450,11 @@ void CALLBACK CloseVersionBox(HWND, UINT, UINT_PTR timer, DWORD) {
 TEST_F(Win32ShellTest, VersionBoxFromTheWindowMenuWithALabel) {
     view.SetAboutLabel(L"About vesko...");
     g_about_texts.clear();
-    Run([](HWND hwnd) {
+    POINT settings_centre{};
+    Run([&settings_centre](HWND hwnd) {
+        // Off the screen's centre, where the box would open without its owner's help.
+        ::SetWindowPos(hwnd, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        settings_centre = Centre(hwnd);
         UINT last_id = 0;
         UINT before_type = 0;
         HMENU menu = LastItems(hwnd, last_id, before_type);
@@ -354,6 +468,8 @@ TEST_F(Win32ShellTest, VersionBoxFromTheWindowMenuWithALabel) {
         ::SendMessageW(hwnd, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     });
     EXPECT_EQ(g_about_texts, (std::vector<std::wstring>{L"(icon)", L"ver:20170421", L"", L"确定"}));
+    EXPECT_LE(std::abs(g_about_centre.x - settings_centre.x), 1) << "centred on its owner";
+    EXPECT_LE(std::abs(g_about_centre.y - settings_centre.y), 1);
 }
 
 }  // namespace

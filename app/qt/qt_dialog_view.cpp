@@ -6,10 +6,12 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 #include <cassert>
 
 #include "app/qt/about_dlg.h"
+#include "app/qt/window_fit.h"
 #include "dialog/control_ids.h"
 #include "dialog/vesko_dlg.h"
 
@@ -19,9 +21,26 @@ QtDialogView::QtDialogView(const DialogTemplate& dialog, const QIcon& icon, QWid
     : QDialog(parent),
       dialog_(dialog),
       icon_(icon),
-      widgets_(BuildFromTemplate(*this, dialog, icon)) {
+      layout_(this),
+      scroll_(this),
+      page_(&scroll_),  // in the window from the start: the default button finds its dialog
+      widgets_(BuildFromTemplate(*this, page_, dialog, icon)) {
     presenter_ = [this](const MessageRequest& request) { return PresentWithMessageBox(request); };
     setWindowIcon(icon_);
+    layout_.setContentsMargins(0, 0, 0, 0);
+    layout_.addWidget(&scroll_);
+    scroll_.setFrameShape(QFrame::NoFrame);
+    scroll_.setFocusPolicy(Qt::NoFocus);  // the controls take the focus, not their frame
+    scroll_.setWidget(&page_);
+    setFixedSize(page_.size());
+}
+
+void QtDialogView::FitInto(const QRect& available) {
+    // The frame is the window manager's and unknown until shown: a title bar and thin edges.
+    const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const QMargins frame(edge, style()->pixelMetric(QStyle::PM_TitleBarHeight) + edge, edge, edge);
+    setFixedSize(FitWindow(page_.size(), available.size(), frame,
+                           style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
 }
 
 void QtDialogView::Attach(CveskoDlg& logic) {

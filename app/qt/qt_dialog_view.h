@@ -4,7 +4,10 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QRect>
+#include <QScrollArea>
 #include <QString>
+#include <QVBoxLayout>
 
 #include <functional>
 #include <memory>
@@ -38,6 +41,10 @@ public:
     void Attach(CveskoDlg& logic);
     // The label of the version-box entry in the window's context menu; empty: no entry.
     void SetAboutLabel(const QString& label) { about_label_ = label; }
+    // Sizes the window for a screen with `available` room: never taller or wider than it, the
+    // controls scrolling where they do not fit.
+    void FitInto(const QRect& available);
+    QScrollArea& scroll_area() { return scroll_; }
     // The dialog's own initialisation; on true the focus goes to the earliest tab stop.
     void Initialize();
     int RunModal();
@@ -72,6 +79,11 @@ private:
 
     const DialogTemplate& dialog_;
     QIcon icon_;
+    // The controls live on a page that scrolls only when the screen is too small for it.
+    // Declared in the order of ownership, so each goes before what holds it.
+    QVBoxLayout layout_;
+    QScrollArea scroll_;
+    QWidget page_;
     TemplateWidgets widgets_;
     CveskoDlg* logic_ = nullptr;
     QString about_label_;

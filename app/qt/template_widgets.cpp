@@ -8,6 +8,9 @@
 
 #include <algorithm>
 
+#include "app/qt/accessible_combo.h"
+#include "app/qt/single_line_edit.h"
+#include "dialog/accessible_names.h"
 #include "dialog/control_ids.h"
 
 namespace vesko {
@@ -26,17 +29,18 @@ bool Has(const ControlTemplate& control, Style style) {
     return (control.styles & style) != 0;
 }
 
-std::unique_ptr<QWidget> CreateControl(QDialog& dialog, const ControlTemplate& control,
+std::unique_ptr<QWidget> CreateControl(QWidget& page, const ControlTemplate& control,
                                        const QRect& geometry, const QIcon& icon) {
     const QString caption = ToQString(control.caption);
     switch (control.kind) {
         case ControlKind::kPushButton: {
-            auto button = std::make_unique<QPushButton>(caption, &dialog);
+            auto button = std::make_unique<QPushButton>(caption, &page);
             button->setDefault(Has(control, kDefaultButton));
             return button;
         }
         case ControlKind::kDropDownList: {
-            auto combo = std::make_unique<QComboBox>(&dialog);
+            AnnounceListsByTheirNames();
+            auto combo = std::make_unique<QComboBox>(&page);
             if (const ComboBinding* binding = FindComboBinding(control.id)) {
                 for (const std::u16string_view entry : binding->table->entries) {
                     combo->addItem(ToQString(entry));
@@ -46,14 +50,14 @@ std::unique_ptr<QWidget> CreateControl(QDialog& dialog, const ControlTemplate& c
             return combo;
         }
         case ControlKind::kEdit: {
-            auto edit = std::make_unique<QLineEdit>(&dialog);
+            auto edit = std::make_unique<SingleLineEdit>(&page);
             edit->setReadOnly(Has(control, kReadOnly));
             edit->setAlignment(Has(control, kCentered) ? Qt::AlignCenter
                                                        : Qt::AlignLeft | Qt::AlignVCenter);
             return edit;
         }
         case ControlKind::kLabel: {
-            auto label = std::make_unique<QLabel>(caption, &dialog);
+            auto label = std::make_unique<QLabel>(caption, &page);
             label->setTextFormat(Qt::PlainText);  // never a mnemonic or markup
             if (Has(control, kSunken)) {
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -64,7 +68,7 @@ std::unique_ptr<QWidget> CreateControl(QDialog& dialog, const ControlTemplate& c
             return label;
         }
         case ControlKind::kIcon: {
-            auto label = std::make_unique<QLabel>(&dialog);
+            auto label = std::make_unique<QLabel>(&page);
             label->setPixmap(icon.pixmap(geometry.size()));
             return label;
         }
@@ -107,12 +111,12 @@ QRect DialogUnits::ToPixels(const DialogRect& rect) const {
     return {X(rect.x), Y(rect.y), X(rect.width), Y(rect.height)};
 }
 
-TemplateWidgets BuildFromTemplate(QDialog& dialog, const DialogTemplate& layout,
+TemplateWidgets BuildFromTemplate(QWidget& window, QWidget& page, const DialogTemplate& layout,
                                   const QIcon& icon) {
-    dialog.setFont(DialogFont(layout));
-    dialog.setWindowTitle(ToQString(layout.caption));
-    const DialogUnits units(dialog.font());
-    dialog.setFixedSize(units.X(layout.width), units.Y(layout.height));
+    window.setFont(DialogFont(layout));
+    window.setWindowTitle(ToQString(layout.caption));
+    const DialogUnits units(window.font());
+    page.setFixedSize(units.X(layout.width), units.Y(layout.height));
 
     TemplateWidgets widgets;
     QWidget* previous_tab_stop = nullptr;
@@ -121,11 +125,13 @@ TemplateWidgets BuildFromTemplate(QDialog& dialog, const DialogTemplate& layout,
         if (control.kind == ControlKind::kDropDownList) {
             geometry.setHeight(units.Y(std::min(control.rect.height, kClosedComboHeight)));
         }
-        widgets.owned.push_back(CreateControl(dialog, control, geometry, icon));
+        widgets.owned.push_back(CreateControl(page, control, geometry, icon));
         QWidget* widget = widgets.owned.back().get();
         widget->setGeometry(geometry);
         widget->setObjectName(
             QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
+        widget->setAccessibleName(ToQString(AccessibleName(layout, control)));
+        widget->setAccessibleDescription(ToQString(AccessibleDescription(layout, control)));
         if (control.id != IDC_STATIC) {
             widgets.by_id[control.id] = widget;
         }
@@ -140,6 +146,11 @@ TemplateWidgets BuildFromTemplate(QDialog& dialog, const DialogTemplate& layout,
         }
     }
     return widgets;
+}
+
+TemplateWidgets BuildFromTemplate(QDialog& dialog, const DialogTemplate& layout,
+                                  const QIcon& icon) {
+    return BuildFromTemplate(dialog, dialog, layout, icon);
 }
 
 }  // namespace vesko

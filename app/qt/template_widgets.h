@@ -43,8 +43,12 @@ struct TemplateWidgets {
     std::map<int, QWidget*> by_id;  // controls that have an identifier
 };
 
-// Sets the dialog's font, size and caption and creates its controls in template order,
-// which is also the tab order.
+// Sets the window's font and caption and creates its controls in template order, which is
+// also the tab order, on `page`: the window itself or a page scrolled inside it, given the
+// template's size. Inputs are named for screen readers after their rows' labels.
+TemplateWidgets BuildFromTemplate(QWidget& window, QWidget& page, const DialogTemplate& layout,
+                                  const QIcon& icon);
+// The dialog is its own page, of the template's fixed size.
 TemplateWidgets BuildFromTemplate(QDialog& dialog, const DialogTemplate& layout, const QIcon& icon);
 
 }  // namespace vesko

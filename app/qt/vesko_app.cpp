@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 
 #include "app/qt/app_icon.h"
 #include "app/qt/qt_dialog_view.h"
@@ -27,6 +28,9 @@ bool CveskoApp::InitInstance() {
 
     QtDialogView view(kSettingsDialog, icon);
     view.SetAboutLabel(ToQString(kAboutLabel));
+    if (const QScreen* screen = view.screen()) {
+        view.FitInto(screen->availableGeometry());
+    }
     const SystemClock clock;
     CveskoDlg dialog(view, clock, card_);
     view.Attach(dialog);

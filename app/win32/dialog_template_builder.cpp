@@ -94,7 +94,8 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& layout, WORD icon_id
     out.Word(0xFFFF);  // signature: extended template
     out.Dword(0);      // helpID
     out.Dword(layout.in_task_bar ? WS_EX_APPWINDOW : 0);
-    out.Dword(DS_SHELLFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    // Centred on the screen; a box of another window centres itself on that window.
+    out.Dword(DS_SHELLFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU);
     out.Word(static_cast<WORD>(layout.controls.size()));
     out.Short(0);
     out.Short(0);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/win32/com_handles.h"
 #include "app/win32/win32_dialog_view.h"
 #include "dialog/dialog_template.h"
 #include "dialog/vesko_dlg.h"
@@ -18,6 +19,7 @@ BOOL CveskoApp::InitInstance() {
     // No application framework to initialise, no ActiveX controls to host and no registry key
     // to name: this program reads and writes nothing but config.bin.
 
+    const ComApartment com;  // screen readers reach the controls' objects through it
     Win32DialogView view(instance_, kSettingsDialog);
     const SystemClock clock;
     CveskoDlg dialog(view, clock, card_);

@@ -4,6 +4,7 @@
 #include "app/win32/dialog_template_builder.h"
 #include "app/win32/win32_text.h"
 #include "dialog/about_template.h"
+#include "dialog/accessible_names.h"
 #include "dialog/control_ids.h"
 #include "dialog/vesko_dlg.h"
 #include "res/resource.h"
@@ -11,6 +12,18 @@
 namespace vesko {
 
 namespace {
+
+std::vector<std::pair<int, AccessibleText>> AccessibleTexts(const DialogTemplate& layout) {
+    std::vector<std::pair<int, AccessibleText>> texts;
+    for (const ControlTemplate& control : layout.controls) {
+        AccessibleText text{ToWide(AccessibleName(layout, control)),
+                            ToWide(AccessibleDescription(layout, control))};
+        if (!text.name.empty()) {
+            texts.emplace_back(control.id, std::move(text));
+        }
+    }
+    return texts;
+}
 
 std::wstring LoadResourceString(HINSTANCE instance, UINT id) {
     const wchar_t* text = nullptr;
@@ -36,6 +49,7 @@ MessageResult ShowMessageBox(HWND owner, const Win32Message& message) {
 Win32DialogView::Win32DialogView(HINSTANCE instance, const DialogTemplate& layout)
     : instance_(instance),
       template_(BuildDialogTemplate(layout, IDR_MAINFRAME)),
+      accessible_texts_(AccessibleTexts(layout)),
       icon_(::LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME))),
       about_label_(LoadResourceString(instance, IDS_ABOUTBOX)),
       presenter_(ShowMessageBox) {}
@@ -84,6 +98,9 @@ BOOL Win32DialogView::OnInitDialog() {
             ::SendDlgItemMessageW(hwnd_, binding.control, CB_ADDSTRING, 0,
                                   reinterpret_cast<LPARAM>(ToWide(entry).c_str()));
         }
+    }
+    for (const auto& [id, text] : accessible_texts_) {
+        AnnounceAs(Item(id), text);
     }
     if (HMENU menu = ::GetSystemMenu(hwnd_, FALSE); menu != nullptr && !about_label_.empty()) {
         ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);

@@ -7,8 +7,10 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/win32/labelled_accessible.h"
 #include "dialog/dialog_template.h"
 #include "dialog/dialog_view.h"
 
@@ -67,6 +69,8 @@ private:
 
     HINSTANCE instance_;
     std::vector<WORD> template_;
+    // What screen readers hear for each input, by control identifier; fixed once made.
+    std::vector<std::pair<int, AccessibleText>> accessible_texts_;
     HICON icon_;  // a shared resource icon: the system owns it
     std::wstring about_label_;
     MessagePresenter presenter_;
