@@ -9,13 +9,11 @@
 namespace vesko::cli {
 
 std::vector<Card> ResolveCards(const std::vector<std::string>& arguments) {
-    std::vector<Card> cards;
-    for (const std::string& argument : arguments) {
-        cards.push_back(ResolveCard(argument));
+    if (arguments.empty()) {
+        return {ResolveCard(".")};
     }
-    if (cards.empty()) {
-        cards.push_back(ResolveCard("."));
-    }
+    std::vector<Card> cards(arguments.size());
+    std::transform(arguments.begin(), arguments.end(), cards.begin(), ResolveCard);
     return cards;
 }
 

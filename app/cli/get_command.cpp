@@ -1,4 +1,6 @@
 // get CARD KEY...: one value a line, as the window shows it.
+#include <algorithm>
+
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
 #include "app/cli/values.h"
@@ -14,10 +16,9 @@ void AddGetCommand(CLI::App& app, Context& context) {
     command->add_option("KEY", *keys, "setting keys, such as time-zone or wifi-ssid")->required();
     command->callback([&context, card, keys] {
         const Card resolved = ResolveCard(*card);
-        std::vector<const Setting*> settings;
-        for (const std::string& key : *keys) {
-            settings.push_back(&FindKey(key));
-        }
+        std::vector<const Setting*> settings(keys->size());
+        std::transform(keys->begin(), keys->end(), settings.begin(),
+                       [](const std::string& key) { return &FindKey(key); });
         try {
             const LoadedCard loaded = LoadCard(resolved);
             for (const Setting* setting : settings) {

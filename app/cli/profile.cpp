@@ -75,10 +75,11 @@ std::string ProfileJson(const SettingsRecord& record) {
     Json profile = Json::object();
     for (const Setting& setting : kSettings) {
         const std::u16string shown = ShownValue(record, setting);
-        if (setting.kind == SettingKind::kNumber) {
+        // A list byte that no entry names goes out as its number.
+        const bool number = setting.kind == SettingKind::kNumber ||
+                            (setting.kind == SettingKind::kList && shown.starts_with(u"unknown ("));
+        if (number) {
             profile[std::string(setting.key)] = record.Byte(setting.field);
-        } else if (setting.kind == SettingKind::kList && shown.starts_with(u"unknown (")) {
-            profile[std::string(setting.key)] = record.Byte(setting.field);  // no entry names it
         } else {
             profile[std::string(setting.key)] = ToUtf8(shown);
         }

@@ -21,11 +21,12 @@ struct Shown {
 };
 
 std::vector<Shown> Describe(const SettingsRecord& record) {
-    std::vector<Shown> shown;
-    for (const Setting& setting : kSettings) {
-        shown.push_back({ToUtf8(DisplayName(setting)), std::string(setting.key),
-                         ToUtf8(ShownValue(record, setting))});
-    }
+    std::vector<Shown> shown(kSettings.size());
+    std::transform(kSettings.begin(), kSettings.end(), shown.begin(),
+                   [&record](const Setting& setting) {
+                       return Shown{ToUtf8(DisplayName(setting)), std::string(setting.key),
+                                    ToUtf8(ShownValue(record, setting))};
+                   });
     const LocalTime saved = SavedTime(record);
     shown.push_back({"Firmware Version", "firmware-version",
                      ToUtf8(FirmwareVersionText(record.View(fields::kFirmwareVersion)))});

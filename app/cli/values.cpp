@@ -62,10 +62,11 @@ std::string Quoted(std::u16string_view text) {
 SettingValue ParseEntry(const Setting& setting, std::u16string_view written) {
     const std::u16string_view text = Trimmed(written);
     const auto& entries = setting.table->entries;
-    for (const std::u16string_view entry : entries) {
-        if (SameIgnoringCase(text, entry)) {
-            return {&setting, std::u16string(entry)};
-        }
+    if (const auto found = std::find_if(
+            entries.begin(), entries.end(),
+            [text](std::u16string_view entry) { return SameIgnoringCase(text, entry); });
+        found != entries.end()) {
+        return {&setting, std::u16string(*found)};
     }
     const bool digits =
         !text.empty() && text.size() <= 3 &&
