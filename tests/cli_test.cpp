@@ -104,6 +104,7 @@ TEST_F(CliTest, RefusalsWriteNothing) {
         {{"set", "card", "wifi-ssid="}, "Please Enter WiFi SSID."},
         {{"set", "card", "speed-limit=300"}, "speed limit more than 255 MPH."},
         {{"set", "card", "vehicle-number=\xC3\xA9t\xC3\xA9"}, "Please enter 0-9,'_',a-z,A-Z."},
+        {{"set", "card", "vehicle-number=AB\nC"}, "Please enter 0-9,'_',a-z,A-Z."},
         {{"apply", "broken.json", "card"}, "line 3, column 3"},
         {{"apply", "typed.json", "card"}, "expected a whole number"},
         {{"apply", "huge.json", "card"}, "larger than 64 KiB"},
@@ -151,6 +152,27 @@ TEST_F(CliTest, ExportThenApplyGivesTheSameSettings) {
     EXPECT_EQ(diff.status, 0) << diff.out;
     EXPECT_EQ(Cli({"diff", "profile.json", "new"}).status, 0);
     EXPECT_EQ(Card("b").at(fields::kFirmwareVersion.offset + 4), '5') << "the recorder's own";
+}
+
+TEST_F(CliTest, ExportsOnlyWhatAProfileCanSetAndApplyCountsEveryFailure) {
+    SettingsRecord odd = RecorderCard();
+    odd.SetByte(fields::kVideoResolution, 200);  // a newer recorder's entry
+    MakeCard("odd", odd);
+    const CliRun exported = Cli({"export", "odd"});
+    EXPECT_NE(exported.err.find("video-resolution left out"), std::string::npos);
+    std::ofstream("profile.json") << exported.out;
+
+    std::filesystem::create_directories("gone1/config.bin");  // unreadable: not a file
+    std::filesystem::create_directories("gone2/config.bin");
+    const CliRun apply = Cli({"apply", "profile.json", "gone1", "odd", "gone2"});
+    EXPECT_EQ(apply.status, 1);
+    EXPECT_NE(apply.out.find("1 of 3 cards written, 2 failed"), std::string::npos) << apply.out;
+    EXPECT_EQ(Card("odd").at(fields::kVideoResolution.offset), 200);
+
+    std::filesystem::create_directory("empty");
+    const CliRun none = Cli({"export", "empty"});  // factory settings would reset a fleet
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
 }
 
 // The window's Default Set, Format SD Card and save, card for card.

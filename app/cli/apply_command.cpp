@@ -19,10 +19,8 @@ void AddApplyCommand(CLI::App& app, Context& context) {
     command->callback([&context, profile_path, cards] {
         const Profile profile = ReadProfile(*profile_path);
         const std::vector<Card> resolved = ResolveCards(*cards);
-        std::size_t failed = 0;
-        for (const Card& card : resolved) {
-            const int before = context.status;
-            ChangeEachCard(context, {card}, [&profile](const Card&, LoadedCard& loaded) {
+        const std::size_t failed =
+            ChangeEachCard(context, resolved, [&profile](const Card&, LoadedCard& loaded) {
                 const bool locked = HasWifiLock(loaded.record);
                 bool kept_wifi = false;
                 for (const SettingValue& value : profile) {
@@ -37,9 +35,6 @@ void AddApplyCommand(CLI::App& app, Context& context) {
                                        "settings kept)")
                                  : std::string();
             });
-            failed += context.status > before ? 1 : 0;
-            context.status = std::max(before, context.status);
-        }
         context.out << resolved.size() - failed << " of " << resolved.size() << " cards written, "
                     << failed << " failed\n";
     });

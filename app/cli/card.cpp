@@ -41,13 +41,22 @@ LoadedCard LoadCard(const Card& card) {
     return loaded;
 }
 
+LoadedCard ReadCard(const Card& card, std::ostream& notes) {
+    LoadedCard loaded = LoadCard(card);
+    if (!loaded.had_file) {
+        notes << card.name
+              << ": no config.bin; these are the factory settings a first save writes\n";
+    }
+    return loaded;
+}
+
 void SaveCard(const Card& card, SettingsRecord record, const Clock& clock) {
+    // Stored back as the window's save stores them: what follows a text's end is cleared.
     for (const Setting& setting : kSettings) {
         if (setting.kind == SettingKind::kList) {
             continue;
         }
-        SettingsRecord scratch = record;
-        if (const auto refusal = SaveValue(scratch, setting, FieldText(record, setting))) {
+        if (const auto refusal = SaveValue(record, setting, FieldText(record, setting))) {
             throw CardFailed(std::string(setting.key) + ": " + ToUtf8(*refusal));
         }
     }

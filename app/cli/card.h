@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "settings/clock.h"
@@ -25,6 +26,9 @@ struct LoadedCard {
     bool had_file;
 };
 LoadedCard LoadCard(const Card& card);
+// The same for commands that only read: a card without config.bin is said on `notes`, since
+// what is shown then are the factory settings, not the card's.
+LoadedCard ReadCard(const Card& card, std::ostream& notes);
 
 // Checks every text and number as the window's save does, stamps the time and writes the
 // record. Throws CardFailed with the window's message; nothing is written then.

@@ -1,6 +1,7 @@
 #include "app/cli/cli.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
@@ -56,6 +57,14 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     } catch (const BadInput& error) {
         err << "vesko-cli: " << error.what() << '\n';
         return 2;
+    } catch (const std::exception& error) {  // a system's refusal no check foresaw
+        err << "vesko-cli: " << error.what() << '\n';
+        return 1;
+    }
+    // A result that never reached its file (a full disk) is no success.
+    if (!out.flush()) {
+        err << "vesko-cli: could not write the output\n";
+        return 1;
     }
     return context.status;
 }

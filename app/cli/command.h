@@ -27,9 +27,10 @@ struct Context {
 std::vector<Card> ResolveCards(const std::vector<std::string>& arguments);
 
 // Runs `change(card, loaded)` on each card's record and saves it, with a line per card: "ok CARD",
-// or "failed CARD: REASON" and exit status 1.
+// or "failed CARD: REASON" and exit status 1. Returns how many failed.
 template <typename Change>
-void ChangeEachCard(Context& context, const std::vector<Card>& cards, Change change) {
+std::size_t ChangeEachCard(Context& context, const std::vector<Card>& cards, Change change) {
+    std::size_t failed = 0;
     for (const Card& card : cards) {
         try {
             LoadedCard loaded = LoadCard(card);
@@ -39,8 +40,10 @@ void ChangeEachCard(Context& context, const std::vector<Card>& cards, Change cha
         } catch (const std::runtime_error& error) {
             context.out << "failed " << card.name << ": " << error.what() << '\n';
             context.Fail(1);
+            ++failed;
         }
     }
+    return failed;
 }
 
 void AddShowCommand(CLI::App& app, Context& context);

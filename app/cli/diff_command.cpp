@@ -1,6 +1,8 @@
 // diff A B: the settings that differ between two cards or profiles.
 #include <map>
 #include <optional>
+#include <ostream>
+#include <system_error>
 
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
@@ -17,11 +19,12 @@ using Settings = std::map<std::string_view, std::u16string>;
 
 bool IsCard(const std::string& argument) {
     const std::filesystem::path path = PathFromUtf8(argument);
-    return std::filesystem::is_directory(path) || path.filename() == kSettingsFileName;
+    std::error_code error;
+    return std::filesystem::is_directory(path, error) || path.filename() == kSettingsFileName;
 }
 
 // A card's every setting, or only those a profile holds.
-Settings Load(const std::string& argument) {
+Settings Load(const std::string& argument, std::ostream& notes) {
     Settings settings;
     if (!IsCard(argument)) {
         for (const SettingValue& value : ReadProfile(argument)) {
@@ -29,7 +32,7 @@ Settings Load(const std::string& argument) {
         }
         return settings;
     }
-    const SettingsRecord record = LoadCard(ResolveCard(argument)).record;
+    const SettingsRecord record = ReadCard(ResolveCard(argument), notes).record;
     for (const Setting& setting : kSettings) {
         settings[setting.key] = ShownValue(record, setting);
     }
@@ -56,8 +59,8 @@ void AddDiffCommand(CLI::App& app, Context& context) {
         Settings a;
         Settings b;
         try {
-            a = Load(*first);
-            b = Load(*second);
+            a = Load(*first, context.err);
+            b = Load(*second, context.err);
         } catch (const CardFailed& error) {
             throw BadInput(error.what());
         }

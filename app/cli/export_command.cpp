@@ -17,7 +17,11 @@ void AddExportCommand(CLI::App& app, Context& context) {
                                                          : std::vector<std::string>{*card})
                                   .front();
         try {
-            context.out << ProfileJson(LoadCard(resolved).record);
+            const LoadedCard loaded = LoadCard(resolved);
+            if (!loaded.had_file) {  // a profile of factory settings would reset every card
+                throw CardFailed("no config.bin to export");
+            }
+            context.out << ProfileJson(loaded.record, context.err);
         } catch (const CardFailed& error) {
             context.err << "failed " << resolved.name << ": " << error.what() << '\n';
             context.Fail(1);

@@ -20,7 +20,7 @@ void AddGetCommand(CLI::App& app, Context& context) {
         std::transform(keys->begin(), keys->end(), settings.begin(),
                        [](const std::string& key) { return &FindKey(key); });
         try {
-            const LoadedCard loaded = LoadCard(resolved);
+            const LoadedCard loaded = ReadCard(resolved, context.err);
             for (const Setting* setting : settings) {
                 context.out << ToUtf8(ShownValue(loaded.record, *setting)) << '\n';
             }

@@ -71,14 +71,16 @@ Profile ReadProfile(const std::string& path) {
     }
 }
 
-std::string ProfileJson(const SettingsRecord& record) {
+std::string ProfileJson(const SettingsRecord& record, std::ostream& notes) {
     Json profile = Json::object();
     for (const Setting& setting : kSettings) {
         const std::u16string shown = ShownValue(record, setting);
-        // A list byte that no entry names goes out as its number.
-        const bool number = setting.kind == SettingKind::kNumber ||
-                            (setting.kind == SettingKind::kList && shown.starts_with(u"unknown ("));
-        if (number) {
+        if (setting.kind == SettingKind::kList && shown.starts_with(u"unknown (")) {
+            notes << setting.key << " left out: its byte " << int{record.Byte(setting.field)}
+                  << " is none of its entries\n";
+            continue;
+        }
+        if (setting.kind == SettingKind::kNumber) {
             profile[std::string(setting.key)] = record.Byte(setting.field);
         } else {
             profile[std::string(setting.key)] = ToUtf8(shown);

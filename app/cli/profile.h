@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,8 @@ Profile ParseProfile(std::string_view json);
 // Throws BadInput also for a file that cannot be read or is larger than 64 KiB.
 Profile ReadProfile(const std::string& path);
 
-// Every setting of the record, as a profile that `ParseProfile` takes back.
-std::string ProfileJson(const SettingsRecord& record);
+// Every setting of the record, as a profile that `ParseProfile` takes back. A list byte no
+// entry names is left out, and said on `notes`: no profile could set it.
+std::string ProfileJson(const SettingsRecord& record, std::ostream& notes);
 
 }  // namespace vesko::cli

@@ -73,12 +73,7 @@ void AddShowCommand(CLI::App& app, Context& context) {
         nlohmann::ordered_json all = nlohmann::ordered_json::array();
         for (const Card& card : resolved) {
             try {
-                const LoadedCard loaded = LoadCard(card);
-                if (!loaded.had_file) {
-                    context.err << card.name
-                                << ": no config.bin; these are the factory "
-                                   "settings a first save writes\n";
-                }
+                const LoadedCard loaded = ReadCard(card, context.err);
                 const std::vector<Shown> shown = Describe(loaded.record);
                 if (*json) {
                     all.push_back(AsJson(card.name, shown));
@@ -95,7 +90,8 @@ void AddShowCommand(CLI::App& app, Context& context) {
             }
         }
         if (*json) {
-            context.out << all.dump(2) << '\n';
+            context.out << all.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+                        << '\n';
         }
     });
 }

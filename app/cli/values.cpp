@@ -110,6 +110,12 @@ SettingValue ParseValue(const Setting& setting, std::u16string_view written) {
     }
     const std::u16string_view text =
         setting.kind == SettingKind::kNumber ? Trimmed(written) : written;
+    // No field of the window takes a line break, though its typing rule lets them by.
+    if (text.find_first_of(u"\r\n") != std::u16string_view::npos) {
+        Refuse(setting, setting.messages.bad_character.empty()
+                            ? std::string("a line break cannot be part of it")
+                            : ToUtf8(setting.messages.bad_character));
+    }
     for (std::size_t typed = 1; typed <= text.size(); ++typed) {
         if (const auto refusal = TypingRefusal(setting, text.substr(0, typed))) {
             Refuse(setting, ToUtf8(*refusal));
