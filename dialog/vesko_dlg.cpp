@@ -29,9 +29,11 @@ bool CveskoDlg::OnInitDialog() {
 void CveskoDlg::LoadSettings() {
     // Without a readable file the defaults are shown while the record keeps what it held.
     bool read = false;
+    unread_ = false;
     try {
         read = ReadSettingsFile(folder_, record_);
     } catch (const SettingsFileError& error) {
+        unread_ = true;
         ShowError(error.message());
     }
     ShowSettings(read ? record_ : FactoryDefaults());

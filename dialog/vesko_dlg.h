@@ -65,6 +65,7 @@ private:
     const Clock& clock_;
     const std::filesystem::path folder_;
     SettingsRecord record_;  // zeroed until loaded
+    bool unread_ = false;    // the card's file was there but could not be read
 };
 
 }  // namespace vesko

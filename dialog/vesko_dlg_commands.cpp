@@ -87,8 +87,13 @@ void CveskoDlg::OnDefaultSet() {
     if (answer != MessageResult::kOk) {
         return;
     }
-    DeleteSettingsFile(folder_);  // a failure ends the command here, with its message
-    LoadSettings();               // with the file gone: the defaults
+    // The recorder's own bytes go into the new file: a card never read must be read first.
+    // Either failure ends the command here, with its message.
+    if (unread_) {
+        ReadSettingsFile(folder_, record_);
+    }
+    DeleteSettingsFile(folder_);
+    LoadSettings();  // with the file gone: the defaults
     ReadSelections();
     SaveSettings();  // a refusal has shown its message; the window stays open either way
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -172,7 +173,27 @@ TEST(FileFaultsTest, UnreadableFileIsSaidBeforeTheDefaultsShow) {
         ASSERT_EQ(d.view.messages.size(), 1u);
         EXPECT_EQ(d.view.messages[0].text, Report("Could not read", "Permission denied"));
         EXPECT_EQ(d.view.messages[0].caption, u"Error");
+
+        // Still unreadable: a reset would lose the recorder's bytes, so none happens.
+        d.view.Click(IDC_DEFAULT_SET);
+        EXPECT_EQ(d.view.messages.back().text, Report("Could not read", "Permission denied"));
+        EXPECT_EQ(ReadConfigBytes(), RecorderFile());
     }
+}
+
+TEST(FileFaultsTest, DefaultSetReadsACardNotReadAtTheStart) {
+    TempFolder folder;
+    testing::WriteConfigBytes(RecorderFile());
+    std::optional<OpenedDialog> d;
+    {
+        FailingCalls failing(Step::kLock, EWOULDBLOCK);  // another program was writing
+        const ScopedFileCalls seam(failing);
+        d.emplace();
+    }
+    d->view.Click(IDC_DEFAULT_SET);
+    SettingsRecord expected = FactoryDefaults();
+    expected.SetText(fields::kFirmwareVersion, u"QX100");
+    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(expected));
 }
 
 // The user confirmed a reset that did not happen: they are told, and nothing else changes.
