@@ -17,6 +17,7 @@
 
 #include "app/win32/com_handles.h"
 #include "app/win32/dialog_template_builder.h"
+#include "app/win32/launch_win32.h"
 #include "app/win32/win32_dialog_view.h"
 #include "dialog/about_template.h"
 #include "dialog/accessible_names.h"
@@ -470,6 +471,13 @@ TEST_F(Win32ShellTest, VersionBoxFromTheWindowMenuWithALabel) {
     EXPECT_EQ(g_about_texts, (std::vector<std::wstring>{L"(icon)", L"ver:20170421", L"", L"确定"}));
     EXPECT_LE(std::abs(g_about_centre.x - settings_centre.x), 1) << "centred on its owner";
     EXPECT_LE(std::abs(g_about_centre.y - settings_centre.y), 1);
+}
+
+// A shortcut's "E:\" names the drive's root, whatever the system's quoting rules make of it.
+TEST(Win32LaunchTest, AQuotedDriveRootStaysTheRoot) {
+    using Paths = std::vector<std::filesystem::path>;
+    EXPECT_EQ(CommandLineArguments(LR"(vesko.exe "E:\")"), Paths{L"E:\\"});
+    EXPECT_EQ(CommandLineArguments(LR"(vesko.exe "C:\My Card\")"), Paths{L"C:\\My Card\\"});
 }
 
 }  // namespace

@@ -8,12 +8,21 @@ namespace vesko {
 
 namespace {
 
+// Only the Linux program has a desktop menu entry to start it with a folder chooser.
+#ifdef _WIN32
+constexpr bool kHasChooser = false;
+#else
+constexpr bool kHasChooser = true;
+#endif
+
 constexpr std::string_view kUsage =
     "Usage: vesko [FOLDER]\n"
     "Edits the settings of a dash camera in FOLDER/config.bin, FOLDER being the top folder\n"
     "of the recorder's SD card (default: the current folder).\n"
     "\n"
+#ifndef _WIN32
     "  --choose-card [FOLDER]  ask for the card's folder first, unless FOLDER is given\n"
+#endif
     "  --help                  show this help and end\n"
     "  --version               show the version and end";
 
@@ -76,7 +85,7 @@ LaunchRequest ParseCommandLine(std::span<const std::filesystem::path> arguments)
     for (const std::filesystem::path& argument : arguments) {
         const std::string text = Shown(argument);
         if (!options_ended && text.size() > 1 && text.front() == '-') {
-            if (text == kChooseCardOption) {
+            if (kHasChooser && text == kChooseCardOption) {
                 request.ask_for_card = true;
             } else if (text == "--") {
                 options_ended = true;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace vesko {
 
@@ -34,7 +35,13 @@ std::vector<std::filesystem::path> CommandLineArguments(const wchar_t* command_l
     const std::unique_ptr<LPWSTR, LocalFreer> words(::CommandLineToArgvW(command_line, &count));
     std::vector<std::filesystem::path> arguments;
     for (int i = 1; words != nullptr && i < count; ++i) {
-        arguments.emplace_back(words.get()[i]);
+        std::wstring word = words.get()[i];
+        // "E:\" names a drive's root, but the system's rules read its \" as a quote; no file
+        // name holds a quote, so it can only have been that backslash.
+        if (word.ends_with(L'"')) {
+            word.back() = L'\\';
+        }
+        arguments.emplace_back(std::move(word));
     }
     return arguments;
 }
