@@ -29,8 +29,9 @@ HRESULT Copy(const std::wstring& text, BSTR* out) {
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 
 // The standard object of a control under another name: everything but the name and the
-// description is the standard object's.
-class LabelledAccessible final : public IAccessible {
+// description is the standard object's. It answers for its window itself, so that every
+// interface a client gets from it leads back to it.
+class LabelledAccessible final : public IAccessible, public IOleWindow {
 public:
     LabelledAccessible(HWND control, ComRef<IAccessible> standard, const AccessibleText& text)
         : control_(control), standard_(std::move(standard)), text_(text) {}
@@ -47,13 +48,25 @@ public:
             AddRef();
             return S_OK;
         }
-        // The window handle and the child enumeration, as the standard object gives them.
-        if (iid == __uuidof(IOleWindow) || iid == __uuidof(IEnumVARIANT)) {
-            return standard_->QueryInterface(iid, out);
+        if (iid == __uuidof(IOleWindow)) {
+            *out = static_cast<IOleWindow*>(this);
+            AddRef();
+            return S_OK;
         }
+        // No IEnumVARIANT: clients then count and fetch the children, which the standard
+        // object gives.
         *out = nullptr;
         return E_NOINTERFACE;
     }
+
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+        if (window == nullptr) {
+            return E_POINTER;
+        }
+        *window = control_;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL /*enter*/) override { return E_NOTIMPL; }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
     ULONG STDMETHODCALLTYPE Release() override {
         const ULONG left = --references_;
