@@ -73,9 +73,10 @@ local time into the file and writes it back. Started from the menu it asks for
 the card's folder first. vesko-cli reads, changes and provisions the settings
 of one card or of a whole fleet of them from the command line.")
 # The libraries the program links come from dpkg-shlibdeps; the dialog font falls back to
-# Liberation Sans, which no library pulls in.
+# Liberation Sans, which no library pulls in, and Qt's display plugins are only recommended
+# by its libraries, yet without them no window opens.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins")
 # The desktop's own folder chooser on GTK desktops.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-gtk-platformtheme)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
