@@ -92,6 +92,7 @@ TEST_F(CliTest, RefusalsWriteNothing) {
     MakeCard("card", card);
     std::ofstream("broken.json") << "{\n  \"time-zone\": 3,\n  oops\n}";
     std::ofstream("typed.json") << R"({"speed-limit": "60"})";
+    std::ofstream("overflow.json") << R"({"speed-limit": 6e999})";
     std::ofstream("locked.json") << R"({"speed-limit": 60})";
     std::ofstream("huge.json") << "{\"vehicle-number\": \"" << std::string(70000, 'A') << "\"}";
     const struct {
@@ -106,6 +107,7 @@ TEST_F(CliTest, RefusalsWriteNothing) {
         {{"set", "card", "vehicle-number=\xC3\xA9t\xC3\xA9"}, "Please enter 0-9,'_',a-z,A-Z."},
         {{"set", "card", "vehicle-number=AB\nC"}, "Please enter 0-9,'_',a-z,A-Z."},
         {{"apply", "broken.json", "card"}, "line 3, column 3"},
+        {{"apply", "overflow.json", "card"}, "malformed JSON: number overflow"},
         {{"apply", "typed.json", "card"}, "expected a whole number"},
         {{"apply", "huge.json", "card"}, "larger than 64 KiB"},
         {{"apply", "locked.json", "no-such-card"}, "neither a folder nor a config.bin"},

@@ -37,8 +37,9 @@ Profile ParseProfile(std::string_view json) {
     Json document;
     try {
         document = Json::parse(json.begin(), json.end());
-    } catch (const Json::parse_error& error) {
-        // The library's own words carry the line and column; its error number helps nobody.
+    } catch (const Json::exception& error) {
+        // A syntax error or a number too large for any setting. The library's own words carry
+        // the line and column or the number; its error number helps nobody.
         const std::string what = error.what();
         throw BadInput("malformed JSON: " + what.substr(what.find(']') + 2));
     }
