@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "dialog/control_ids.h"
-#include "failed_save_check.h"
 #include "fake_dialog_view.h"
+#include "file_fault_checks.h"
 #include "settings/defaults.h"
 #include "settings/posix_file_calls.h"
 #include "temp_folder.h"
@@ -20,8 +20,14 @@
 namespace vesko {
 namespace {
 
+using testing::kCardFull;
+using testing::kCardGone;
+using testing::kInUse;
+using testing::kWriteProtected;
 using testing::OpenedDialog;
 using testing::ReadConfigBytes;
+using testing::RecorderFile;
+using testing::Report;
 using testing::TempFolder;
 using Bytes = std::vector<std::uint8_t>;
 
@@ -95,34 +101,17 @@ private:
     int folder_fd_ = -2;
 };
 
-Bytes RecorderFile() {
-    SettingsRecord record = FactoryDefaults();
-    record.SetText(fields::kFirmwareVersion, u"QX100");
-    record.SetByte(fields::kTimeZone, 20);
-    return {record.bytes().begin(), record.bytes().end()};
-}
-
-constexpr char kWriteProtected[] =
-    "The card is write-protected; slide the lock switch on its side to unlock it";
-constexpr char kCardGone[] = "The card is not there any more; insert it and try again";
-constexpr char kCardFull[] = "The card is full; make room on it and try again";
-
-std::u16string Report(const char* action, const char* reason) {
-    return std::u16string(action, action + std::strlen(action)) + u" config.bin: " +
-           std::u16string(reason, reason + std::strlen(reason)) + u".";
-}
-
 TEST(FileFaultsTest, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
     const struct {
         Step step;
         int error;
-        const char* reason;
+        const char16_t* reason;
         bool file_untouched;  // the write never began, or the file it created is gone again
         bool new_file;        // no config.bin before the save
     } cases[] = {
         {Step::kOpen, EROFS, kWriteProtected, true, false},
-        {Step::kStat, EACCES, "Permission denied", true, false},
-        {Step::kLock, EWOULDBLOCK, "The file is in use by another program", true, false},
+        {Step::kStat, EACCES, u"Permission denied", true, false},
+        {Step::kLock, EWOULDBLOCK, kInUse, true, false},
         {Step::kWrite, EIO, kCardGone, true, false},
         {Step::kShortWrite, ENOSPC, kCardFull, false, false},
         {Step::kFsync, ENODEV, kCardGone, false, false},
@@ -132,7 +121,7 @@ TEST(FileFaultsTest, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
         {Step::kFolderSync, EIO, kCardGone, true, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.reason);
+        SCOPED_TRACE(static_cast<int>(c.step));
         testing::ExpectFailedSaveThenSuccess(
             c.new_file ? Bytes{} : RecorderFile(),
             [&c](const std::function<void()>& save) {
@@ -140,7 +129,7 @@ TEST(FileFaultsTest, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
                 const ScopedFileCalls seam(failing);
                 save();
             },
-            std::u16string(c.reason, c.reason + std::strlen(c.reason)), c.file_untouched);
+            c.reason, c.file_untouched);
     }
 }
 
@@ -171,12 +160,12 @@ TEST(FileFaultsTest, UnreadableFileIsSaidBeforeTheDefaultsShow) {
         EXPECT_EQ(d.view.SelectedEntry(IDC_TIME_ZONE), u"GMT -5:00 EST");
         EXPECT_EQ(d.view.GetText(IDC_FIRMWARE_VERSION), u"") << "the record was left alone";
         ASSERT_EQ(d.view.messages.size(), 1u);
-        EXPECT_EQ(d.view.messages[0].text, Report("Could not read", "Permission denied"));
+        EXPECT_EQ(d.view.messages[0].text, Report(u"Could not read", u"Permission denied"));
         EXPECT_EQ(d.view.messages[0].caption, u"Error");
 
         // Still unreadable: a reset would lose the recorder's bytes, so none happens.
         d.view.Click(IDC_DEFAULT_SET);
-        EXPECT_EQ(d.view.messages.back().text, Report("Could not read", "Permission denied"));
+        EXPECT_EQ(d.view.messages.back().text, Report(u"Could not read", u"Permission denied"));
         EXPECT_EQ(ReadConfigBytes(), RecorderFile());
     }
 }
@@ -196,22 +185,12 @@ TEST(FileFaultsTest, DefaultSetReadsACardNotReadAtTheStart) {
     EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(expected));
 }
 
-// The user confirmed a reset that did not happen: they are told, and nothing else changes.
 TEST(FileFaultsTest, DefaultSetOnAFileThatCannotBeDeleted) {
-    TempFolder folder;
-    testing::WriteConfigBytes(RecorderFile());
-    OpenedDialog d;
-    d.view.Choose(IDC_TIME_ZONE, 3);
-    {
+    testing::ExpectFailedDefaultSetChangesNothing([](const std::function<void()>& reset) {
         FailingCalls failing(Step::kUnlink, EROFS);
         const ScopedFileCalls seam(failing);
-        d.view.Click(IDC_DEFAULT_SET);
-    }
-    EXPECT_EQ(d.view.SelectedEntry(IDC_TIME_ZONE), u"GMT -9:00 AKST") << "no reload";
-    ASSERT_EQ(d.view.messages.size(), 2u) << "the confirmation, then the failure";
-    EXPECT_EQ(d.view.messages[1].text, Report("Could not delete", kWriteProtected));
-    EXPECT_EQ(d.view.messages[1].icon, MessageIcon::kError);
-    EXPECT_EQ(ReadConfigBytes(), RecorderFile()) << "no save";
+        reset();
+    });
 }
 
 }  // namespace

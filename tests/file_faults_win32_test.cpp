@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "dialog/control_ids.h"
-#include "failed_save_check.h"
 #include "fake_dialog_view.h"
+#include "file_fault_checks.h"
 #include "settings/defaults.h"
 #include "settings/win32_file_calls.h"
 #include "temp_folder.h"
@@ -19,8 +19,14 @@
 namespace vesko {
 namespace {
 
+using testing::kCardFull;
+using testing::kCardGone;
+using testing::kInUse;
+using testing::kWriteProtected;
 using testing::OpenedDialog;
 using testing::ReadConfigBytes;
+using testing::RecorderFile;
+using testing::Report;
 using testing::TempFolder;
 using Bytes = std::vector<std::uint8_t>;
 
@@ -84,19 +90,6 @@ private:
     DWORD error_;
 };
 
-Bytes RecorderFile() {
-    SettingsRecord record = FactoryDefaults();
-    record.SetText(fields::kFirmwareVersion, u"QX100");
-    record.SetByte(fields::kTimeZone, 20);
-    return {record.bytes().begin(), record.bytes().end()};
-}
-
-constexpr char16_t kWriteProtected[] =
-    u"The card is write-protected; slide the lock switch on its side to unlock it";
-constexpr char16_t kCardGone[] = u"The card is not there any more; insert it and try again";
-constexpr char16_t kCardFull[] = u"The card is full; make room on it and try again";
-constexpr char16_t kInUse[] = u"The file is in use by another program";
-
 TEST(FileFaultsWin32Test, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
     const struct {
         Step step;
@@ -139,26 +132,16 @@ TEST(FileFaultsWin32Test, UnreadableFileIsSaidBeforeTheDefaultsShow) {
         OpenedDialog d;
         EXPECT_EQ(d.view.SelectedEntry(IDC_TIME_ZONE), u"GMT -5:00 EST");
         ASSERT_EQ(d.view.messages.size(), 1u);
-        EXPECT_EQ(d.view.messages[0].text,
-                  u"Could not read config.bin: " + std::u16string(kCardGone) + u".");
+        EXPECT_EQ(d.view.messages[0].text, Report(u"Could not read", kCardGone));
     }
 }
 
 TEST(FileFaultsWin32Test, DefaultSetOnAFileThatCannotBeDeleted) {
-    TempFolder folder;
-    testing::WriteConfigBytes(RecorderFile());
-    OpenedDialog d;
-    d.view.Choose(IDC_TIME_ZONE, 3);
-    {
+    testing::ExpectFailedDefaultSetChangesNothing([](const std::function<void()>& reset) {
         FailingCalls failing(Step::kDelete, ERROR_WRITE_PROTECT);
         const ScopedFileCalls seam(failing);
-        d.view.Click(IDC_DEFAULT_SET);
-    }
-    EXPECT_EQ(d.view.SelectedEntry(IDC_TIME_ZONE), u"GMT -9:00 AKST") << "no reload";
-    ASSERT_EQ(d.view.messages.size(), 2u) << "the confirmation, then the failure";
-    EXPECT_EQ(d.view.messages[1].text,
-              u"Could not delete config.bin: " + std::u16string(kWriteProtected) + u".");
-    EXPECT_EQ(ReadConfigBytes(), RecorderFile()) << "no save";
+        reset();
+    });
 }
 
 // The real calls, each one noted.
