@@ -7,8 +7,9 @@
 
 namespace vesko {
 
-enum class MessageButtons { kOk, kOkCancel };
-enum class MessageIcon { kNone, kError, kExclamation };
+enum class MessageButtons { kOk, kOkCancel, kYesNo };
+enum class MessageIcon { kNone, kError, kExclamation, kQuestion };
+// kOk answers OK or Yes; kCancel anything else.
 enum class MessageResult { kOk, kCancel };
 enum class DialogResult { kOk, kCancel };
 

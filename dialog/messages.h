@@ -26,4 +26,29 @@ inline constexpr std::u16string_view kDefaultSetWarning =
     u"\"Ok\":Default Set( Click DVR \"PANIC KEY\" after \"OK(Save)\" button ).\n\n"
     u"\"Cancel\":Quit.";
 
+// A save that finds config.bin other than the window showed it asks first: the intro, a
+// line saying what differs, the question.
+inline constexpr std::u16string_view kCardChangedCaption = u"config.bin has changed";
+inline constexpr std::u16string_view kCardChangedIntro =
+    u"config.bin on the card is no longer what this window showed.";
+inline constexpr std::u16string_view kCardChangedQuestion =
+    u"Save anyway? \"Yes\" writes the settings of this window and keeps everything else as "
+    u"the card holds it now. \"No\" writes nothing.";
+inline constexpr std::u16string_view kChangedUnreadAtStart =
+    u"It could not be read when this window opened, so the window showed the factory settings";
+inline constexpr std::u16string_view kChangedFileGone =
+    u"It is no longer on the card; this may be another card.";
+inline constexpr std::u16string_view kChangedFileNew =
+    u"It was not on the card when this window opened; this may be another card";
+inline constexpr std::u16string_view kChangedFirmwareBefore = u"Its firmware version is now \"";
+inline constexpr std::u16string_view kChangedFirmwareBetween = u"\", not \"";
+inline constexpr std::u16string_view kChangedFirmwareAfter =
+    u"\"; this may be another recorder's card.";
+inline constexpr std::u16string_view kChangedFirmwareNow = u" (firmware version \"";
+inline constexpr std::u16string_view kChangedFirmwareNowEnd = u"\").";
+inline constexpr std::u16string_view kChangedSettings = u"Another program has changed: ";
+inline constexpr std::u16string_view kChangedFormatRequest = u"the format request";
+inline constexpr std::u16string_view kChangedOtherBytes =
+    u"Another program has saved it since this window opened.";
+
 }  // namespace vesko::messages

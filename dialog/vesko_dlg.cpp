@@ -36,8 +36,14 @@ void CveskoDlg::LoadSettings() {
         unread_ = true;
         ShowError(error.message());
     }
+    shown_ = read ? FoundSettings(record_) : std::nullopt;
     ShowSettings(read ? record_ : FactoryDefaults());
     ShowTime(clock_.Now());
+    ShowRecorderBytes();
+}
+
+// The firmware version and the Wi-Fi lock it brings, from the record as it stands.
+void CveskoDlg::ShowRecorderBytes() {
     view_.SetText(IDC_FIRMWARE_VERSION,
                   FirmwareVersionText(record_.View(fields::kFirmwareVersion)));
     if (HasWifiLock(record_)) {

@@ -9,6 +9,8 @@
 #include "dialog/dialog_template.h"
 #include "dialog/dialog_view.h"
 #include "settings/clock.h"
+#include "settings/saved_bytes.h"
+#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
 namespace vesko {
@@ -32,8 +34,10 @@ public:
     // make irrelevant.
     void ReadSelections();
 
-    // Checks and stores the text fields, stamps the time and writes config.bin: 0. A refused
-    // check: -1, nothing written. A failed write throws SettingsFileError.
+    // Checks and stores the text fields, stamps the time and writes config.bin, keeping every
+    // byte the window does not set as the file holds it now: 0. A refused check, or a card
+    // changed since it was shown that the user chose not to save over: -1, nothing written.
+    // A failed read or write throws SettingsFileError.
     int SaveSettings();
 
     // Notifications from the shell, for user actions only.
@@ -61,11 +65,23 @@ private:
     void RejectLastCharacter(int id, std::u16string text, std::u16string_view message);
     void ShowError(std::u16string_view message);
 
+    SavedBytes BytesThisWindowSets() const;
+    // Whether a save may go over what the file holds now: asks when it is not what was shown.
+    bool MaySaveOver(const FoundSettings& now);
+    // What a save or reset wrote is now what the window shows.
+    void Remember(const SettingsRecord& written);
+    void ShowRecorderBytes();
+    void ShowReset(const SettingsRecord& reset);
+
     DialogView& view_;
     const Clock& clock_;
     const std::filesystem::path folder_;
-    SettingsRecord record_;  // zeroed until loaded
-    bool unread_ = false;    // the card's file was there but could not be read
+    SettingsRecord record_;         // zeroed until loaded
+    FoundSettings shown_;           // the file as loaded or last written; nothing: no file
+    FoundSettings tried_;           // what a save that failed may have left in part
+    FoundSettings deleted_;         // a file this window's reset deleted and could not replace
+    bool unread_ = false;           // the card's file was there but could not be read
+    bool format_answered_ = false;  // "Format SD Card" asked in this window: its byte is ours
 };
 
 }  // namespace vesko

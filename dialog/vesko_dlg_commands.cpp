@@ -1,4 +1,5 @@
 // Saving, and the dialog's buttons.
+#include "dialog/card_change.h"
 #include "dialog/control_ids.h"
 #include "dialog/messages.h"
 #include "dialog/vesko_dlg.h"
@@ -51,8 +52,68 @@ int CveskoDlg::SaveSettings() {
         }
     }
     ShowTime(StampTime(record_, clock_));
-    WriteSettingsFile(folder_, record_);
+    const SavedBytes mine = BytesThisWindowSets();
+    FoundSettings written;
+    bool saved = false;
+    try {
+        saved = UpdateSettingsFile(folder_, [this, &mine, &written](const FoundSettings& now) {
+            // The bytes of a file our own reset deleted come back with the new one.
+            const SettingsRecord base = now.value_or(deleted_.value_or(SettingsRecord()));
+            written = MaySaveOver(now) ? FoundSettings(mine.Over(base, record_)) : std::nullopt;
+            return written;
+        });
+    } catch (const SettingsFileError&) {
+        // Saving again over what this save left is no change made by anyone else.
+        tried_ = written;
+        throw;
+    }
+    if (!saved) {
+        return -1;
+    }
+    Remember(*written);
     return 0;
+}
+
+// The settings and the time of the save; the format request once it was asked here. A list
+// showing no entry holds a value nobody saw, which the file keeps.
+SavedBytes CveskoDlg::BytesThisWindowSets() const {
+    SavedBytes bytes;
+    for (const Setting& setting : kSettings) {
+        if (setting.kind != SettingKind::kList || view_.GetSelection(InputOf(setting)) >= 0) {
+            bytes.Add(setting.field);
+        }
+    }
+    bytes.Add(fields::kSaveTime);
+    if (format_answered_) {
+        bytes.Add(fields::kFormatSdCard);
+    }
+    return bytes;
+}
+
+bool CveskoDlg::MaySaveOver(const FoundSettings& now) {
+    const std::optional<std::u16string> change = CardChange(shown_, unread_, tried_, now);
+    if (!change) {
+        return true;
+    }
+    const std::u16string text = std::u16string(messages::kCardChangedIntro) + u"\n\n" + *change +
+                                u"\n\n" + std::u16string(messages::kCardChangedQuestion);
+    if (view_.ShowMessage(text, messages::kCardChangedCaption, MessageButtons::kYesNo,
+                          MessageIcon::kQuestion) != MessageResult::kOk) {
+        return false;
+    }
+    // Seen now: should this save fail, the next one need not ask about it again.
+    shown_ = now;
+    unread_ = false;
+    return true;
+}
+
+void CveskoDlg::Remember(const SettingsRecord& written) {
+    record_ = written;
+    shown_ = written;
+    tried_.reset();
+    deleted_.reset();
+    unread_ = false;
+    ShowRecorderBytes();
 }
 
 void CveskoDlg::OnBnClickedOk() {
@@ -78,6 +139,7 @@ void CveskoDlg::OnFormatSdCard() {
         view_.ShowMessage(messages::kFormatWarning, messages::kFormatCaption,
                           MessageButtons::kOkCancel, MessageIcon::kExclamation);
     RequestFormat(record_, answer == MessageResult::kOk);
+    format_answered_ = true;
 }
 
 void CveskoDlg::OnDefaultSet() {
@@ -87,15 +149,39 @@ void CveskoDlg::OnDefaultSet() {
     if (answer != MessageResult::kOk) {
         return;
     }
-    // The recorder's own bytes go into the new file: a card never read must be read first.
-    // Either failure ends the command here, with its message.
-    if (unread_) {
-        ReadSettingsFile(folder_, record_);
+    // The new file keeps the recorder's bytes as the old one holds them under the lock; a
+    // file that cannot be read or written is not deleted. Failures end the command here,
+    // with their message, and leave the window as it was unless the file is gone.
+    SettingsRecord written;
+    try {
+        ResetSettingsFile(folder_, [this, &written](const FoundSettings& now) {
+            written = now.value_or(SettingsRecord());
+            RestoreDefaults(written);
+            StampTime(written, clock_);
+            if (format_answered_) {
+                RequestFormat(written, record_.Byte(fields::kFormatSdCard) != 0);
+            }
+            return std::optional<SettingsRecord>(written);
+        });
+    } catch (const SettingsFileError& error) {
+        if (error.file_deleted()) {
+            // What a save must now write: the factory settings, onto a card without a file.
+            ShowReset(written);
+            shown_.reset();
+            deleted_ = written;
+        }
+        throw;
     }
-    DeleteSettingsFile(folder_);
-    LoadSettings();  // with the file gone: the defaults
+    ShowReset(written);
+    ShowTime(SavedTime(record_));
+    Remember(written);
+}
+
+void CveskoDlg::ShowReset(const SettingsRecord& reset) {
+    record_ = reset;
+    unread_ = false;
+    ShowSettings(record_);
     ReadSelections();
-    SaveSettings();  // a refusal has shown its message; the window stays open either way
 }
 
 }  // namespace vesko

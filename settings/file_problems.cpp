@@ -7,13 +7,17 @@ namespace vesko {
 
 namespace {
 
-constexpr std::array<std::pair<FileProblem, std::u16string_view>, 5> kReasons = {{
+constexpr std::array<std::pair<FileProblem, std::u16string_view>, 7> kReasons = {{
     {FileProblem::kWriteProtected,
      u"The card is write-protected; slide the lock switch on its side to unlock it"},
     {FileProblem::kCardGone, u"The card is not there any more; insert it and try again"},
     {FileProblem::kCardFull, u"The card is full; make room on it and try again"},
     {FileProblem::kInUse, u"The file is in use by another program"},
     {FileProblem::kNotAFile, u"It is not a regular file"},
+    {FileProblem::kReadOnly, u"The file is read-only"},
+    // A worn card still in its slot: taking it out and back in would not help.
+    {FileProblem::kIoError,
+     u"The card reported an error reading or writing it; it may be worn out or damaged"},
 }};
 
 }  // namespace

@@ -12,6 +12,8 @@ enum class FileProblem {
     kCardFull,
     kInUse,
     kNotAFile,
+    kReadOnly,
+    kIoError,
 };
 
 std::u16string_view ReasonFor(FileProblem problem);

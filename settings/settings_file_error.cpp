@@ -22,8 +22,10 @@ SettingsFileError Failed(std::u16string_view action, std::u16string_view reason)
 
 }  // namespace
 
-SettingsFileError::SettingsFileError(std::u16string message)
-    : std::runtime_error(Narrow(message)), message_(std::move(message)) {}
+SettingsFileError::SettingsFileError(std::u16string message, bool file_deleted)
+    : std::runtime_error(Narrow(message)),
+      message_(std::move(message)),
+      file_deleted_(file_deleted) {}
 
 SettingsFileError SettingsFileError::ReadFailed(std::u16string_view reason) {
     return Failed(u"Could not read", reason);
@@ -31,6 +33,19 @@ SettingsFileError SettingsFileError::ReadFailed(std::u16string_view reason) {
 
 SettingsFileError SettingsFileError::WriteFailed(std::u16string_view reason) {
     return Failed(u"Could not write", reason);
+}
+
+SettingsFileError SettingsFileError::WriteInterrupted(std::u16string_view reason) {
+    return SettingsFileError(
+        Failed(u"Could not write", reason).message() +
+        u" The card may hold part of the new settings; saving again is safe.");
+}
+
+SettingsFileError SettingsFileError::ResetInterrupted(std::u16string_view reason) {
+    return SettingsFileError(Failed(u"Could not write", reason).message() +
+                                 u" The old config.bin was deleted and the factory settings "
+                                 u"were not written; save again to write them.",
+                             true);
 }
 
 SettingsFileError SettingsFileError::DeleteFailed(std::u16string_view reason) {

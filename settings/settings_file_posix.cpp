@@ -49,8 +49,9 @@ std::u16string Reason(int error) {
             return std::u16string(ReasonFor(FileProblem::kWriteProtected));
         case ENODEV:
         case ENXIO:
-        case EIO:
             return std::u16string(ReasonFor(FileProblem::kCardGone));
+        case EIO:
+            return std::u16string(ReasonFor(FileProblem::kIoError));
         case ENOSPC:
         case EDQUOT:
             return std::u16string(ReasonFor(FileProblem::kCardFull));
@@ -84,6 +85,9 @@ std::string FolderPath(const std::filesystem::path& folder) {
 // symbolic link, whose target is no card file.
 constexpr int kOpenFlags = O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW;
 
+// How often a save looks again when config.bin keeps appearing under it.
+constexpr int kAttempts = 3;
+
 UniqueFd OpenFolder(const std::filesystem::path& folder) {
     return UniqueFd(
         FileCalls().Open(FolderPath(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
@@ -102,7 +106,7 @@ bool Missing(int error, const std::filesystem::path& folder) {
     return error == ENOENT && OpenFolder(folder).valid();
 }
 
-void CheckRegularFile(Failure failure, int fd) {
+struct stat Inspect(Failure failure, int fd) {
     struct stat info {};
     if (FileCalls().Fstat(fd, &info) != 0) {
         Fail(failure, errno);
@@ -110,6 +114,7 @@ void CheckRegularFile(Failure failure, int fd) {
     if (!S_ISREG(info.st_mode)) {
         Fail(failure, FileProblem::kNotAFile);
     }
+    return info;
 }
 
 void Lock(Failure failure, int fd, int operation) {
@@ -120,46 +125,126 @@ void Lock(Failure failure, int fd, int operation) {
 
 // A file the write created exists on the card only once its folder entry is there too.
 // File systems that cannot sync a folder say so with EINVAL; that is no failure.
-void SyncFolder(const std::filesystem::path& folder) {
+void SyncFolder(Failure failure, const std::filesystem::path& folder) {
     const UniqueFd handle = OpenFolder(folder);
     if (!handle.valid()) {
-        Fail(SettingsFileError::WriteFailed, errno);
+        Fail(failure, errno);
     }
     if (FileCalls().Fsync(handle.get()) != 0 && errno != EINVAL) {
-        Fail(SettingsFileError::WriteFailed, errno);
+        Fail(failure, errno);
     }
 }
 
-void WriteAll(int fd, const SettingsRecord::Bytes& bytes) {
+SettingsRecord ReadAll(int fd) {
+    SettingsRecord record;
+    SettingsRecord::Bytes& buffer = record.bytes();
+    std::size_t done = 0;
+    while (done < buffer.size()) {
+        const ssize_t got = FileCalls().Read(fd, buffer.data() + done, buffer.size() - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            Fail(SettingsFileError::ReadFailed, errno);
+        }
+        if (got == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return record;
+}
+
+// The 128 bytes at offset 0, flushed to the card, and the checked close.
+void WriteAndClose(Failure failure, UniqueFd& fd, const SettingsRecord& record) {
+    const SettingsRecord::Bytes& bytes = record.bytes();
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t put = FileCalls().Pwrite(fd, bytes.data() + done, bytes.size() - done,
+        const ssize_t put = FileCalls().Pwrite(fd.get(), bytes.data() + done, bytes.size() - done,
                                                static_cast<off_t>(done));
         if (put < 0 && errno == EINTR) {
             continue;
         }
         if (put <= 0) {
-            Fail(SettingsFileError::WriteFailed, put < 0 ? errno : ENOSPC);
+            Fail(failure, put < 0 ? errno : ENOSPC);
         }
         done += static_cast<std::size_t>(put);
     }
-}
-
-// Everything after the open: on a file this write created, a failure removes it again.
-void WriteOpened(UniqueFd& fd, const std::filesystem::path& folder, const SettingsRecord& record,
-                 bool created) {
-    CheckRegularFile(SettingsFileError::WriteFailed, fd.get());
-    Lock(SettingsFileError::WriteFailed, fd.get(), LOCK_EX);
-    WriteAll(fd.get(), record.bytes());
     if (FileCalls().Fsync(fd.get()) != 0) {
-        Fail(SettingsFileError::WriteFailed, errno);
+        Fail(failure, errno);
     }
     if (fd.Close() != 0) {
-        Fail(SettingsFileError::WriteFailed, errno);
+        Fail(failure, errno);
     }
-    if (created) {
-        SyncFolder(folder);
+}
+
+// The card's config.bin, opened for a save and held exclusively; invalid when there is
+// none. A file nobody may write (its write bits off, or a read-only card) is refused even
+// where the system would let root write it: the user marked it so.
+UniqueFd OpenForSave(Failure failure, const std::string& path,
+                     const std::filesystem::path& folder) {
+    UniqueFd fd(FileCalls().Open(path.c_str(), O_RDWR | kOpenFlags, 0));
+    if (!fd.valid()) {
+        const int error = errno;
+        if (Missing(error, folder)) {
+            return fd;
+        }
+        if (error == EACCES || error == EPERM) {
+            Fail(failure, FileProblem::kReadOnly);
+        }
+        FailOpen(failure, error);
     }
+    if ((Inspect(failure, fd.get()).st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        Fail(failure, FileProblem::kReadOnly);
+    }
+    Lock(failure, fd.get(), LOCK_EX);
+    return fd;
+}
+
+// A new config.bin holding `record`; a failure removes it again. False when another
+// program created one first.
+bool CreateWith(Failure failure, const std::string& path, const std::filesystem::path& folder,
+                const SettingsRecord& record) {
+    // Exclusive, so that the file this write removes on failure is surely its own.
+    UniqueFd fd(FileCalls().Open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | kOpenFlags, 0666));
+    if (!fd.valid()) {
+        if (errno == EEXIST) {
+            return false;
+        }
+        FailOpen(failure, errno);
+    }
+    try {
+        Lock(failure, fd.get(), LOCK_EX);
+        WriteAndClose(failure, fd, record);
+        SyncFolder(failure, folder);
+    } catch (const SettingsFileError&) {
+        FileCalls().Unlink(path.c_str());
+        throw;
+    }
+    return true;
+}
+
+// Runs `found(fd)` on the card's config.bin held for a save; on a card without one, a new
+// file takes `change`'s answer to nothing found.
+template <typename Found>
+bool SaveOnCard(Failure open_failure, const std::filesystem::path& folder,
+                const SettingsChange& change, Found found) {
+    const std::string path = FilePath(folder);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        UniqueFd fd = OpenForSave(open_failure, path, folder);
+        if (fd.valid()) {
+            return found(fd, path);
+        }
+        const std::optional<SettingsRecord> answer = change(std::nullopt);
+        if (!answer) {
+            return false;
+        }
+        if (CreateWith(SettingsFileError::WriteFailed, path, folder, *answer)) {
+            return true;
+        }
+        // Another program made one meanwhile: decide again on what it holds.
+    }
+    Fail(SettingsFileError::WriteFailed, FileProblem::kInUse);
 }
 
 }  // namespace
@@ -174,67 +259,46 @@ bool ReadSettingsFile(const std::filesystem::path& folder, SettingsRecord& recor
         }
         FailOpen(kFailure, error);
     }
-    CheckRegularFile(kFailure, fd.get());
+    Inspect(kFailure, fd.get());
     Lock(kFailure, fd.get(), LOCK_SH);  // other readers are welcome, a writer is not
-    SettingsRecord::Bytes buffer{};
-    std::size_t done = 0;
-    while (done < buffer.size()) {
-        const ssize_t got = FileCalls().Read(fd.get(), buffer.data() + done, buffer.size() - done);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            Fail(kFailure, errno);
-        }
-        if (got == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    record.bytes() = buffer;
+    record = ReadAll(fd.get());
     return true;
 }
 
-void WriteSettingsFile(const std::filesystem::path& folder, const SettingsRecord& record) {
-    constexpr Failure kFailure = SettingsFileError::WriteFailed;
-    const std::string path = FilePath(folder);
-    UniqueFd fd(FileCalls().Open(path.c_str(), O_RDWR | kOpenFlags, 0));
-    bool created = false;
-    if (!fd.valid() && errno == ENOENT) {
-        // Exclusive, so that the file this write removes on failure is surely its own.
-        fd = UniqueFd(FileCalls().Open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | kOpenFlags, 0666));
-        created = fd.valid();
-    }
-    if (!fd.valid()) {
-        FailOpen(kFailure, errno);
-    }
-    try {
-        WriteOpened(fd, folder, record, created);
-    } catch (const SettingsFileError&) {
-        if (created) {
-            FileCalls().Unlink(path.c_str());
-        }
-        throw;
-    }
+bool UpdateSettingsFile(const std::filesystem::path& folder, const SettingsChange& change) {
+    return SaveOnCard(SettingsFileError::WriteFailed, folder, change,
+                      [&change](UniqueFd& fd, const std::string&) {
+                          const std::optional<SettingsRecord> answer = change(ReadAll(fd.get()));
+                          if (!answer) {
+                              return false;
+                          }
+                          WriteAndClose(SettingsFileError::WriteInterrupted, fd, *answer);
+                          return true;
+                      });
 }
 
-void DeleteSettingsFile(const std::filesystem::path& folder) {
-    constexpr Failure kFailure = SettingsFileError::DeleteFailed;
-    const std::string path = FilePath(folder);
-    const UniqueFd fd(FileCalls().Open(path.c_str(), O_RDONLY | kOpenFlags, 0));
-    if (!fd.valid()) {
-        const int error = errno;
-        if (Missing(error, folder)) {
-            return;
-        }
-        FailOpen(kFailure, error);
-    }
-    CheckRegularFile(kFailure, fd.get());
-    Lock(kFailure, fd.get(), LOCK_EX);
-    // Unlinked while our lock still keeps other programs out.
-    if (FileCalls().Unlink(path.c_str()) != 0) {
-        Fail(kFailure, errno);
-    }
+bool ResetSettingsFile(const std::filesystem::path& folder, const SettingsChange& change) {
+    return SaveOnCard(
+        SettingsFileError::DeleteFailed, folder, change,
+        [&change, &folder](UniqueFd& fd, const std::string& path) {
+            const std::optional<SettingsRecord> answer = change(ReadAll(fd.get()));
+            if (!answer) {
+                return false;
+            }
+            // Unlinked while our lock still keeps other programs out.
+            if (FileCalls().Unlink(path.c_str()) != 0) {
+                Fail(SettingsFileError::DeleteFailed, errno);
+            }
+            fd = UniqueFd(-1);
+            if (!CreateWith(SettingsFileError::ResetInterrupted, path, folder, *answer)) {
+                Fail(SettingsFileError::ResetInterrupted, FileProblem::kInUse);
+            }
+            return true;
+        });
+}
+
+void WriteSettingsFile(const std::filesystem::path& folder, const SettingsRecord& record) {
+    UpdateSettingsFile(folder, [&record](const FoundSettings&) { return record; });
 }
 
 }  // namespace vesko

@@ -58,6 +58,10 @@ std::u16string Reason(DWORD error) {
     switch (error) {
         case ERROR_WRITE_PROTECT:
             return std::u16string(ReasonFor(FileProblem::kWriteProtected));
+        case ERROR_CRC:
+        case ERROR_IO_DEVICE:
+        case ERROR_SECTOR_NOT_FOUND:
+            return std::u16string(ReasonFor(FileProblem::kIoError));
         case ERROR_NOT_READY:
         case ERROR_DEVICE_NOT_CONNECTED:
         case ERROR_DEV_NOT_EXIST:
@@ -102,27 +106,136 @@ void CheckRegularFile(Failure failure, HANDLE file) {
     }
 }
 
-void WriteAll(HANDLE file, const SettingsRecord::Bytes& bytes) {
-    DWORD done = 0;
-    while (done < bytes.size()) {
-        DWORD put = 0;
-        if (!FileCalls().Write(file, bytes.data() + done, static_cast<DWORD>(bytes.size()) - done,
-                               &put, done)) {
-            Fail(SettingsFileError::WriteFailed, ::GetLastError());
-        }
-        if (put == 0) {
-            Fail(SettingsFileError::WriteFailed, FileProblem::kCardFull);
-        }
-        done += put;
-    }
-}
-
 // Removes a file this write created; the save has failed already, so this only tidies up.
 void RemoveCreated(const std::wstring& path) {
     const UniqueHandle file = Open(path, DELETE, 0, OPEN_EXISTING);
     if (file.valid()) {
         FileCalls().MarkForDeletion(file.get());
     }
+}
+
+// How often a save looks again when config.bin keeps appearing under it.
+constexpr int kAttempts = 3;
+
+SettingsRecord ReadAll(HANDLE file) {
+    SettingsRecord record;
+    SettingsRecord::Bytes& buffer = record.bytes();
+    DWORD done = 0;
+    while (done < buffer.size()) {
+        DWORD got = 0;
+        if (!FileCalls().Read(file, buffer.data() + done, static_cast<DWORD>(buffer.size()) - done,
+                              &got)) {
+            Fail(SettingsFileError::ReadFailed, ::GetLastError());
+        }
+        if (got == 0) {
+            break;
+        }
+        done += got;
+    }
+    return record;
+}
+
+// The 128 bytes at offset 0, flushed to the card, and the checked close.
+void WriteAndClose(Failure failure, UniqueHandle& file, const SettingsRecord& record) {
+    const SettingsRecord::Bytes& bytes = record.bytes();
+    DWORD done = 0;
+    while (done < bytes.size()) {
+        DWORD put = 0;
+        if (!FileCalls().Write(file.get(), bytes.data() + done,
+                               static_cast<DWORD>(bytes.size()) - done, &put, done)) {
+            Fail(failure, ::GetLastError());
+        }
+        if (put == 0) {
+            Fail(failure, FileProblem::kCardFull);
+        }
+        done += put;
+    }
+    if (!FileCalls().Flush(file.get())) {
+        Fail(failure, ::GetLastError());
+    }
+    if (!file.Close()) {
+        Fail(failure, ::GetLastError());
+    }
+}
+
+// Access is denied to a file with the read-only attribute: name that reason when it is the one.
+[[noreturn]] void FailDenied(Failure failure, const std::wstring& path) {
+    const UniqueHandle file =
+        Open(path, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+             OPEN_EXISTING);
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (file.valid() && FileCalls().QueryInformation(file.get(), &info) &&
+        (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        Fail(failure, FileProblem::kReadOnly);
+    }
+    Fail(failure, ERROR_ACCESS_DENIED);
+}
+
+// The card's config.bin, opened for a save with no sharing, so that nobody else reads or
+// writes it until it is closed; invalid when there is none.
+UniqueHandle OpenForSave(Failure failure, const std::wstring& path, DWORD access) {
+    UniqueHandle file = Open(path, access, 0, OPEN_EXISTING);
+    if (!file.valid()) {
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND) {
+            return file;
+        }
+        if (error == ERROR_ACCESS_DENIED) {
+            FailDenied(failure, path);
+        }
+        Fail(failure, error);
+    }
+    CheckRegularFile(failure, file.get());
+    return file;
+}
+
+// A new config.bin holding `record`; a failure removes it again. False when another
+// program created one first.
+bool CreateWith(Failure failure, const std::wstring& path, const SettingsRecord& record) {
+    // Exclusive, and with the right to remove it again on failure.
+    UniqueHandle file = Open(path, GENERIC_READ | GENERIC_WRITE | DELETE, 0, CREATE_NEW);
+    if (!file.valid()) {
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) {
+            return false;
+        }
+        Fail(failure, error);
+    }
+    try {
+        CheckRegularFile(failure, file.get());
+        WriteAndClose(failure, file, record);
+    } catch (const SettingsFileError&) {
+        if (file.valid()) {
+            FileCalls().MarkForDeletion(file.get());
+        } else {
+            RemoveCreated(path);  // the close failed
+        }
+        throw;
+    }
+    return true;
+}
+
+// Runs `found(file)` on the card's config.bin held for a save; on a card without one, a
+// new file takes `change`'s answer to nothing found.
+template <typename Found>
+bool SaveOnCard(Failure open_failure, DWORD access, const std::filesystem::path& folder,
+                const SettingsChange& change, Found found) {
+    const std::wstring path = FilePath(folder);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        UniqueHandle file = OpenForSave(open_failure, path, access);
+        if (file.valid()) {
+            return found(file, path);
+        }
+        const std::optional<SettingsRecord> answer = change(std::nullopt);
+        if (!answer) {
+            return false;
+        }
+        if (CreateWith(SettingsFileError::WriteFailed, path, *answer)) {
+            return true;
+        }
+        // Another program made one meanwhile: decide again on what it holds.
+    }
+    Fail(SettingsFileError::WriteFailed, FileProblem::kInUse);
 }
 
 }  // namespace
@@ -139,75 +252,45 @@ bool ReadSettingsFile(const std::filesystem::path& folder, SettingsRecord& recor
         Fail(kFailure, error);
     }
     CheckRegularFile(kFailure, file.get());
-    SettingsRecord::Bytes buffer{};
-    DWORD done = 0;
-    while (done < buffer.size()) {
-        DWORD got = 0;
-        if (!FileCalls().Read(file.get(), buffer.data() + done,
-                              static_cast<DWORD>(buffer.size()) - done, &got)) {
-            Fail(kFailure, ::GetLastError());
-        }
-        if (got == 0) {
-            break;
-        }
-        done += got;
-    }
-    record.bytes() = buffer;
+    record = ReadAll(file.get());
     return true;
 }
 
-void WriteSettingsFile(const std::filesystem::path& folder, const SettingsRecord& record) {
-    constexpr Failure kFailure = SettingsFileError::WriteFailed;
-    const std::wstring path = FilePath(folder);
-    // No sharing: while another program has the file open, neither side gets in.
-    UniqueHandle existing = Open(path, GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING);
-    const bool created = !existing.valid() && ::GetLastError() == ERROR_FILE_NOT_FOUND;
-    // A new file is created exclusively and with the right to remove it again on failure.
-    UniqueHandle file = created ? Open(path, GENERIC_READ | GENERIC_WRITE | DELETE, 0, CREATE_NEW)
-                                : std::move(existing);
-    if (!file.valid()) {
-        Fail(kFailure, ::GetLastError());
-    }
-    try {
-        CheckRegularFile(kFailure, file.get());
-        WriteAll(file.get(), record.bytes());
-        if (!FileCalls().Flush(file.get())) {
-            Fail(kFailure, ::GetLastError());
-        }
-    } catch (const SettingsFileError&) {
-        if (created) {
-            FileCalls().MarkForDeletion(file.get());
-        }
-        throw;
-    }
-    if (!file.Close()) {
-        const DWORD error = ::GetLastError();
-        if (created) {
-            RemoveCreated(path);
-        }
-        Fail(kFailure, error);
-    }
+bool UpdateSettingsFile(const std::filesystem::path& folder, const SettingsChange& change) {
+    return SaveOnCard(SettingsFileError::WriteFailed, GENERIC_READ | GENERIC_WRITE, folder, change,
+                      [&change](UniqueHandle& file, const std::wstring&) {
+                          const std::optional<SettingsRecord> answer =
+                              change(ReadAll(file.get()));
+                          if (!answer) {
+                              return false;
+                          }
+                          WriteAndClose(SettingsFileError::WriteInterrupted, file, *answer);
+                          return true;
+                      });
 }
 
-void DeleteSettingsFile(const std::filesystem::path& folder) {
-    constexpr Failure kFailure = SettingsFileError::DeleteFailed;
-    // Checked and deleted through one handle that nobody else shares: no gap in which
-    // another program could open the file and leave it half deleted.
-    UniqueHandle file = Open(FilePath(folder), GENERIC_READ | DELETE, 0, OPEN_EXISTING);
-    if (!file.valid()) {
-        const DWORD error = ::GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND) {
-            return;
-        }
-        Fail(kFailure, error);
-    }
-    CheckRegularFile(kFailure, file.get());
-    if (!FileCalls().MarkForDeletion(file.get())) {
-        Fail(kFailure, ::GetLastError());
-    }
-    if (!file.Close()) {
-        Fail(kFailure, ::GetLastError());
-    }
+bool ResetSettingsFile(const std::filesystem::path& folder, const SettingsChange& change) {
+    return SaveOnCard(SettingsFileError::DeleteFailed, GENERIC_READ | GENERIC_WRITE | DELETE, folder,
+                      change,
+                      [&change](UniqueHandle& file, const std::wstring& path) {
+                          const std::optional<SettingsRecord> answer =
+                              change(ReadAll(file.get()));
+                          if (!answer) {
+                              return false;
+                          }
+                          // Gone when our handle, the only one, closes.
+                          if (!FileCalls().MarkForDeletion(file.get()) || !file.Close()) {
+                              Fail(SettingsFileError::DeleteFailed, ::GetLastError());
+                          }
+                          if (!CreateWith(SettingsFileError::ResetInterrupted, path, *answer)) {
+                              Fail(SettingsFileError::ResetInterrupted, FileProblem::kInUse);
+                          }
+                          return true;
+                      });
+}
+
+void WriteSettingsFile(const std::filesystem::path& folder, const SettingsRecord& record) {
+    UpdateSettingsFile(folder, [&record](const FoundSettings&) { return record; });
 }
 
 }  // namespace vesko

@@ -23,10 +23,20 @@ inline constexpr char16_t kWriteProtected[] =
 inline constexpr char16_t kCardGone[] = u"The card is not there any more; insert it and try again";
 inline constexpr char16_t kCardFull[] = u"The card is full; make room on it and try again";
 inline constexpr char16_t kInUse[] = u"The file is in use by another program";
+inline constexpr char16_t kIoError[] =
+    u"The card reported an error reading or writing it; it may be worn out or damaged";
 
 // The error box's text for `action` ("Could not read", ...) failing for `reason`.
 inline std::u16string Report(std::u16string_view action, std::u16string_view reason) {
     return std::u16string(action) + u" config.bin: " + std::u16string(reason) + u".";
+}
+
+// A failed save's message: once the write into an existing file began, the card may hold
+// part of it.
+inline std::u16string SaveFailure(std::u16string_view reason, bool write_began) {
+    return Report(u"Could not write", reason) +
+           (write_began ? u" The card may hold part of the new settings; saving again is safe."
+                        : u"");
 }
 
 // A card as a recorder leaves it: its own firmware version, a setting off the defaults.
@@ -41,7 +51,7 @@ inline std::vector<std::uint8_t> RecorderFile() {
 // with the failing call in place.
 inline void ExpectFailedSaveThenSuccess(
     const std::vector<std::uint8_t>& card,
-    const std::function<void(std::function<void()>)>& with_failure, const std::u16string& reason,
+    const std::function<void(std::function<void()>)>& with_failure, const std::u16string& message,
     bool file_untouched) {
     const TempFolder folder;
     if (!card.empty()) {
@@ -51,7 +61,7 @@ inline void ExpectFailedSaveThenSuccess(
     d.view.Choose(IDC_TIME_ZONE, 3);
     with_failure([&d] { d.view.Click(IDOK); });
     ASSERT_EQ(d.view.messages.size(), 1u);
-    EXPECT_EQ(d.view.messages[0].text, Report(u"Could not write", reason));
+    EXPECT_EQ(d.view.messages[0].text, message);
     EXPECT_EQ(d.view.messages[0].caption, u"Error");
     EXPECT_EQ(d.view.messages[0].icon, MessageIcon::kError);
     EXPECT_FALSE(d.view.ended().has_value()) << "the window stays open";
@@ -61,7 +71,7 @@ inline void ExpectFailedSaveThenSuccess(
         EXPECT_EQ(ReadConfigBytes(), card);
     }
 
-    d.view.Click(IDOK);
+    d.view.Click(IDOK);  // over what the failed save left: nothing to ask about
     ASSERT_EQ(d.view.messages.size(), 2u);
     EXPECT_EQ(d.view.messages[1].caption, u"Success");
     EXPECT_EQ(ReadConfigBytes().at(8), 3);

@@ -2,6 +2,8 @@
 // the user sees and what is left on the card.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -33,6 +35,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 enum class Step {
     kOpen,
+    kCreate,  // only the open that makes a new file
     kStat,
     kLock,
     kRead,
@@ -44,13 +47,21 @@ enum class Step {
     kUnlink
 };
 
+// The factory settings on the recorder's card of RecorderFile().
+SettingsRecord RecorderDefaults() {
+    SettingsRecord record = FactoryDefaults();
+    record.SetText(fields::kFirmwareVersion, u"QX100");
+    return record;
+}
+
 // The real calls, but for one step on config.bin, which fails with `error`.
 class FailingCalls final : public PosixFileCalls {
 public:
     FailingCalls(Step step, int error) : step_(step), error_(error) {}
 
     int Open(const char* path, int flags, mode_t mode) override {
-        if (step_ == Step::kOpen && std::strcmp(path, "config.bin") == 0) {
+        if (std::strcmp(path, "config.bin") == 0 &&
+            (step_ == Step::kOpen || (step_ == Step::kCreate && (flags & O_CREAT) != 0))) {
             return Fail(-1);
         }
         const int fd = PosixFileCalls::Open(path, flags, mode);
@@ -112,13 +123,13 @@ TEST(FileFaultsTest, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
         {Step::kOpen, EROFS, kWriteProtected, true, false},
         {Step::kStat, EACCES, u"Permission denied", true, false},
         {Step::kLock, EWOULDBLOCK, kInUse, true, false},
-        {Step::kWrite, EIO, kCardGone, true, false},
+        {Step::kWrite, EIO, testing::kIoError, true, false},
         {Step::kShortWrite, ENOSPC, kCardFull, false, false},
         {Step::kFsync, ENODEV, kCardGone, false, false},
         {Step::kClose, EDQUOT, kCardFull, false, false},
         {Step::kOpen, ENOSPC, kCardFull, true, true},
         {Step::kWrite, ENXIO, kCardGone, true, true},
-        {Step::kFolderSync, EIO, kCardGone, true, true},
+        {Step::kFolderSync, EIO, testing::kIoError, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.step));
@@ -129,7 +140,8 @@ TEST(FileFaultsTest, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
                 const ScopedFileCalls seam(failing);
                 save();
             },
-            c.reason, c.file_untouched);
+            testing::SaveFailure(c.reason, !c.new_file && c.step >= Step::kWrite),
+            c.file_untouched);
     }
 }
 
@@ -149,7 +161,8 @@ TEST(FileFaultsTest, ShortWritesThatGoOnSucceed) {
     EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(FactoryDefaults()));
 }
 
-// Nobody should save over a card they never saw: the defaults come with a word first.
+// Nobody should save over a card they never saw: the defaults come with a word first, and
+// while the file still cannot be read neither a save nor a reset touches it.
 TEST(FileFaultsTest, UnreadableFileIsSaidBeforeTheDefaultsShow) {
     for (const Step step : {Step::kOpen, Step::kStat, Step::kLock, Step::kRead}) {
         TempFolder folder;
@@ -163,10 +176,40 @@ TEST(FileFaultsTest, UnreadableFileIsSaidBeforeTheDefaultsShow) {
         EXPECT_EQ(d.view.messages[0].text, Report(u"Could not read", u"Permission denied"));
         EXPECT_EQ(d.view.messages[0].caption, u"Error");
 
-        // Still unreadable: a reset would lose the recorder's bytes, so none happens.
+        d.view.Click(IDOK);
         d.view.Click(IDC_DEFAULT_SET);
-        EXPECT_EQ(d.view.messages.back().text, Report(u"Could not read", u"Permission denied"));
+        ASSERT_EQ(d.view.messages.size(), 4u) << "refused, confirmed, refused";
+        EXPECT_EQ(d.view.messages[1].caption, u"Error");
+        EXPECT_EQ(d.view.messages[3].caption, u"Error");
+        EXPECT_FALSE(d.view.ended().has_value());
         EXPECT_EQ(ReadConfigBytes(), RecorderFile());
+    }
+}
+
+// Readable again at the save (another program let go): the user is asked, and the
+// recorder's bytes stay.
+TEST(FileFaultsTest, SaveAfterAnUnreadableStartAsksAndKeepsTheRecordersBytes) {
+    for (const MessageResult answer : {MessageResult::kCancel, MessageResult::kOk}) {
+        TempFolder folder;
+        testing::WriteConfigBytes(RecorderFile());
+        std::optional<OpenedDialog> d;
+        {
+            FailingCalls failing(Step::kLock, EWOULDBLOCK);
+            const ScopedFileCalls seam(failing);
+            d.emplace();
+        }
+        d->view.answers = {answer};
+        d->view.Click(IDOK);
+        ASSERT_EQ(d->view.messages.size(), answer == MessageResult::kOk ? 3u : 2u);
+        EXPECT_EQ(d->view.messages[1].buttons, MessageButtons::kYesNo);
+        EXPECT_NE(d->view.messages[1].text.find(u"(firmware version \"QX100\")"),
+                  std::u16string::npos);
+        if (answer != MessageResult::kOk) {
+            EXPECT_EQ(ReadConfigBytes(), RecorderFile()) << "No writes nothing";
+            EXPECT_FALSE(d->view.ended().has_value());
+            continue;
+        }
+        EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(RecorderDefaults()));
     }
 }
 
@@ -180,9 +223,7 @@ TEST(FileFaultsTest, DefaultSetReadsACardNotReadAtTheStart) {
         d.emplace();
     }
     d->view.Click(IDC_DEFAULT_SET);
-    SettingsRecord expected = FactoryDefaults();
-    expected.SetText(fields::kFirmwareVersion, u"QX100");
-    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(expected));
+    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(RecorderDefaults()));
 }
 
 TEST(FileFaultsTest, DefaultSetOnAFileThatCannotBeDeleted) {
@@ -191,6 +232,28 @@ TEST(FileFaultsTest, DefaultSetOnAFileThatCannotBeDeleted) {
         const ScopedFileCalls seam(failing);
         reset();
     });
+}
+
+// Deleted, then the new file could not be made: said as it is, and a save writes the
+// factory settings and the recorder's bytes without asking about the missing file.
+TEST(FileFaultsTest, DefaultSetWhoseNewFileCannotBeCreated) {
+    TempFolder folder;
+    testing::WriteConfigBytes(RecorderFile());
+    OpenedDialog d;
+    {
+        FailingCalls failing(Step::kCreate, EIO);
+        const ScopedFileCalls seam(failing);
+        d.view.Click(IDC_DEFAULT_SET);
+    }
+    ASSERT_EQ(d.view.messages.size(), 2u);
+    EXPECT_EQ(d.view.messages[1].text,
+              Report(u"Could not write", testing::kIoError) +
+                  u" The old config.bin was deleted and the factory settings were not written; "
+                  u"save again to write them.");
+    EXPECT_FALSE(std::filesystem::exists("config.bin"));
+    d.view.Click(IDOK);
+    EXPECT_EQ(d.view.messages.back().caption, u"Success");
+    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(RecorderDefaults()));
 }
 
 }  // namespace

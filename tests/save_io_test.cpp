@@ -68,7 +68,7 @@ TEST(SaveIoTest, SavingOverAnExistingFileIsOneWriteAndOneFlush) {
         const ScopedFileCalls seam(recording);
         d.view.Click(IDOK);
     }
-    EXPECT_EQ(recording.calls, (Calls{"open config.bin read-write", "stat", "lock",
+    EXPECT_EQ(recording.calls, (Calls{"open config.bin read-write", "stat", "lock", "read",
                                       "write 128 at 0", "flush", "close"}));
     EXPECT_EQ(d.view.messages.at(0).caption, u"Success");
 }
@@ -82,8 +82,9 @@ TEST(SaveIoTest, ANewFileAlsoHasItsFolderEntrySynced) {
         d.view.Click(IDOK);
     }
     EXPECT_EQ(recording.calls,
-              (Calls{"open config.bin read-write", "open config.bin create read-write", "stat",
-                     "lock", "write 128 at 0", "flush", "close", "open . read", "flush", "close"}));
+              (Calls{"open config.bin read-write", "open . read", "close",
+                     "open config.bin create read-write", "lock", "write 128 at 0", "flush",
+                     "close", "open . read", "flush", "close"}));
 }
 
 TEST(SaveIoTest, OpeningTheDialogOnlyReads) {

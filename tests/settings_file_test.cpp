@@ -84,7 +84,7 @@ TEST(SettingsFileTest, FolderNamedConfigBinIsUnreadableAndUnwritable) {
     std::filesystem::create_directory("config.bin");
     SettingsRecord record;
     EXPECT_THROW(ReadSettingsFile(folder.path(), record), SettingsFileError);
-    EXPECT_THROW(DeleteSettingsFile(folder.path()), SettingsFileError);
+    EXPECT_THROW(testing::ResetConfigToZeros(folder.path()), SettingsFileError);
     EXPECT_TRUE(std::filesystem::is_directory("config.bin"));
     try {
         WriteSettingsFile(folder.path(), record);
@@ -109,8 +109,9 @@ TEST(SettingsFileTest, FolderWithNonAsciiName) {
     SettingsRecord read;
     ASSERT_TRUE(ReadSettingsFile(card, read));
     EXPECT_EQ(read, written);
-    DeleteSettingsFile(card);
-    EXPECT_FALSE(std::filesystem::exists(card / "config.bin"));
+    ASSERT_TRUE(testing::ResetConfigToZeros(card));
+    ASSERT_TRUE(ReadSettingsFile(card, read));
+    EXPECT_EQ(read, SettingsRecord());
 }
 
 // A card pulled out takes its folder along: that is no "absent" file to show defaults for.
@@ -123,7 +124,7 @@ TEST(SettingsFileTest, VanishedFolderIsACardThatIsGone) {
     const std::vector<std::pair<std::u16string, std::function<void()>>> accesses{
         {u"Could not read", [&] { ReadSettingsFile(gone, record); }},
         {u"Could not write", [&] { WriteSettingsFile(gone, record); }},
-        {u"Could not delete", [&] { DeleteSettingsFile(gone); }},
+        {u"Could not delete", [&] { testing::ResetConfigToZeros(gone); }},
     };
     for (const auto& [action, access] : accesses) {
         try {

@@ -48,12 +48,12 @@ TEST(SettingsFileWin32Test, OtherReadersAreWelcomeAWriterIsNot) {
         } catch (const SettingsFileError& error) {
             EXPECT_EQ(error.message(), u"Could not read" + reason);
         }
-        EXPECT_THROW(DeleteSettingsFile({}), SettingsFileError);
+        EXPECT_THROW(testing::ResetConfigToZeros(), SettingsFileError);
         EXPECT_THROW(WriteSettingsFile({}, record), SettingsFileError);
     }
     EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 9));
-    DeleteSettingsFile({});
-    EXPECT_FALSE(std::filesystem::exists("config.bin"));
+    testing::ResetConfigToZeros();
+    EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 0));
 }
 
 // The reset the user confirmed must not quietly leave the old values in place.
@@ -62,11 +62,12 @@ TEST(SettingsFileWin32Test, ReadOnlyFileIsNotDeletedAndSaysSo) {
     WriteConfigBytes(std::vector<std::uint8_t>(128, 9));
     ASSERT_TRUE(::SetFileAttributesW(L"config.bin", FILE_ATTRIBUTE_READONLY));
     try {
-        DeleteSettingsFile({});
-        ADD_FAILURE() << "the delete did not report";
+        testing::ResetConfigToZeros();
+        ADD_FAILURE() << "the reset did not report";
     } catch (const SettingsFileError& error) {
-        EXPECT_EQ(error.message().rfind(u"Could not delete config.bin: ", 0), 0u);
+        EXPECT_EQ(error.message(), u"Could not delete config.bin: The file is read-only.");
     }
+    EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 9));
     EXPECT_TRUE(std::filesystem::exists("config.bin"));
     ::SetFileAttributesW(L"config.bin", FILE_ATTRIBUTE_NORMAL);
 }

@@ -50,7 +50,10 @@ LoadedCard ReadCard(const Card& card, std::ostream& notes) {
     return loaded;
 }
 
-void SaveCard(const Card& card, SettingsRecord record, const Clock& clock) {
+namespace {
+
+// The window's save checks, and the time stamp.
+SettingsRecord Checked(SettingsRecord record, const Clock& clock) {
     // Stored back as the window's save stores them: what follows a text's end is cleared.
     for (const Setting& setting : kSettings) {
         if (setting.kind == SettingKind::kList) {
@@ -61,8 +64,20 @@ void SaveCard(const Card& card, SettingsRecord record, const Clock& clock) {
         }
     }
     StampTime(record, clock);
+    return record;
+}
+
+}  // namespace
+
+void ChangeCard(const Card& card, const std::function<void(LoadedCard&)>& change,
+                const Clock& clock, SaveMode mode) {
+    const auto save = mode == SaveMode::kNewFile ? ResetSettingsFile : UpdateSettingsFile;
     try {
-        WriteSettingsFile(card.folder, record);
+        save(card.folder, [&change, &clock](const FoundSettings& now) {
+            LoadedCard loaded{now.value_or(FactoryDefaults()), now.has_value()};
+            change(loaded);
+            return std::optional<SettingsRecord>(Checked(loaded.record, clock));
+        });
     } catch (const SettingsFileError& error) {
         throw CardFailed(ToUtf8(error.message()));
     }

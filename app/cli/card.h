@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -30,9 +31,16 @@ LoadedCard LoadCard(const Card& card);
 // what is shown then are the factory settings, not the card's.
 LoadedCard ReadCard(const Card& card, std::ostream& notes);
 
-// Checks every text and number as the window's save does, stamps the time and writes the
-// record. Throws CardFailed with the window's message; nothing is written then.
-void SaveCard(const Card& card, SettingsRecord record, const Clock& clock);
+// How a change reaches the card: over the old file, or as a new file in its place (the
+// factory reset, which keeps nothing past the 128 bytes).
+enum class SaveMode { kInPlace, kNewFile };
+
+// Reads the card and writes what `change` makes of it in one open, held against every other
+// reader and writer, so that no change made meanwhile is lost. Every text and number is
+// checked as the window's save checks it, and the time is stamped. Throws CardFailed with
+// the window's message; nothing is written then.
+void ChangeCard(const Card& card, const std::function<void(LoadedCard&)>& change,
+                const Clock& clock, SaveMode mode = SaveMode::kInPlace);
 
 // Paths as UTF-8, on every system.
 std::filesystem::path PathFromUtf8(const std::string& text);

@@ -2,8 +2,6 @@
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
 #include "settings/setting_rules.h"
-#include "settings/settings_file.h"
-#include "settings/text_conversion.h"
 
 namespace vesko::cli {
 
@@ -12,12 +10,15 @@ namespace {
 using Change = std::string (*)(const Card&, LoadedCard&);
 
 void AddCardCommand(CLI::App& app, Context& context, const std::string& name,
-                    const std::string& description, Change change) {
+                    const std::string& description, Change change,
+                    SaveMode mode = SaveMode::kInPlace) {
     auto* command = app.add_subcommand(name, description);
     auto cards = std::make_shared<std::vector<std::string>>();
     command->add_option("CARD", *cards, "cards (default: the current folder)");
     command->callback(
-        [&context, cards, change] { ChangeEachCard(context, ResolveCards(*cards), change); });
+        [&context, cards, change, mode] {
+            ChangeEachCard(context, ResolveCards(*cards), change, mode);
+        });
 }
 
 }  // namespace
@@ -26,16 +27,12 @@ void AddDefaultsCommand(CLI::App& app, Context& context) {
     AddCardCommand(app, context, "defaults",
                    "Restore the factory settings, as the window's Default Set does: a new "
                    "config.bin keeping only the recorder's own bytes and the format request",
-                   [](const Card& card, LoadedCard& loaded) {
-                       // A new file, as the window's: nothing after byte 128 stays either.
-                       try {
-                           DeleteSettingsFile(card.folder);
-                       } catch (const SettingsFileError& error) {
-                           throw CardFailed(ToUtf8(error.message()));
-                       }
+                   [](const Card&, LoadedCard& loaded) {
                        RestoreDefaults(loaded.record);
                        return std::string();
-                   });
+                   },
+                   // A new file, as the window's: nothing after byte 128 stays either.
+                   SaveMode::kNewFile);
 }
 
 void AddFormatCommand(CLI::App& app, Context& context) {

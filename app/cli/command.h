@@ -26,16 +26,18 @@ struct Context {
 // card is written. None: the current folder.
 std::vector<Card> ResolveCards(const std::vector<std::string>& arguments);
 
-// Runs `change(card, loaded)` on each card's record and saves it, with a line per card: "ok CARD",
-// or "failed CARD: REASON" and exit status 1. Returns how many failed.
+// Runs `change(card, loaded)` on each card's record and saves it in the same open, with a line
+// per card: "ok CARD", or "failed CARD: REASON" and exit status 1. Returns how many failed.
 template <typename Change>
-std::size_t ChangeEachCard(Context& context, const std::vector<Card>& cards, Change change) {
+std::size_t ChangeEachCard(Context& context, const std::vector<Card>& cards, Change change,
+                           SaveMode mode = SaveMode::kInPlace) {
     std::size_t failed = 0;
     for (const Card& card : cards) {
         try {
-            LoadedCard loaded = LoadCard(card);
-            const std::string note = change(card, loaded);
-            SaveCard(card, loaded.record, context.clock);
+            std::string note;
+            ChangeCard(
+                card, [&](LoadedCard& loaded) { note = change(card, loaded); }, context.clock,
+                mode);
             context.out << "ok " << card.name << note << '\n';
         } catch (const std::runtime_error& error) {
             context.out << "failed " << card.name << ": " << error.what() << '\n';

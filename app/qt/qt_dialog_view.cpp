@@ -153,16 +153,17 @@ MessageResult QtDialogView::ShowMessage(std::u16string_view text, std::u16string
 }
 
 MessageResult QtDialogView::PresentWithMessageBox(const MessageRequest& request) {
-    const QMessageBox::Icon icon = request.icon == MessageIcon::kError ? QMessageBox::Critical
-                                   : request.icon == MessageIcon::kExclamation
-                                       ? QMessageBox::Warning
-                                       : QMessageBox::NoIcon;
-    const QMessageBox::StandardButtons buttons = request.buttons == MessageButtons::kOkCancel
-                                                     ? QMessageBox::Ok | QMessageBox::Cancel
-                                                     : QMessageBox::Ok;
-    QMessageBox box(icon, ToQString(request.caption), ToQString(request.text), buttons, this);
+    static constexpr QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Critical,
+                                                   QMessageBox::Warning, QMessageBox::Question};
+    static constexpr QMessageBox::StandardButtons kButtons[] = {
+        QMessageBox::Ok, QMessageBox::Ok | QMessageBox::Cancel,
+        QMessageBox::Yes | QMessageBox::No};
+    QMessageBox box(kIcons[static_cast<int>(request.icon)], ToQString(request.caption),
+                    ToQString(request.text), kButtons[static_cast<int>(request.buttons)], this);
     box.setTextFormat(Qt::PlainText);
-    return box.exec() == QMessageBox::Ok ? MessageResult::kOk : MessageResult::kCancel;
+    const int answer = box.exec();
+    return answer == QMessageBox::Ok || answer == QMessageBox::Yes ? MessageResult::kOk
+                                                                   : MessageResult::kCancel;
 }
 
 void QtDialogView::SetCaption(std::u16string_view caption) {

@@ -35,15 +35,13 @@ std::wstring LoadResourceString(HINSTANCE instance, UINT id) {
 }  // namespace
 
 MessageResult ShowMessageBox(HWND owner, const Win32Message& message) {
-    UINT type = message.buttons == MessageButtons::kOkCancel ? MB_OKCANCEL : MB_OK;
-    if (message.icon == MessageIcon::kError) {
-        type |= MB_ICONERROR;
-    } else if (message.icon == MessageIcon::kExclamation) {
-        type |= MB_ICONEXCLAMATION;
-    }
+    static constexpr UINT kIcons[] = {0, MB_ICONERROR, MB_ICONEXCLAMATION, MB_ICONQUESTION};
+    static constexpr UINT kButtons[] = {MB_OK, MB_OKCANCEL, MB_YESNO};
+    const UINT type =
+        kButtons[static_cast<int>(message.buttons)] | kIcons[static_cast<int>(message.icon)];
     const int answer =
         ::MessageBoxW(owner, ToWide(message.text).c_str(), ToWide(message.caption).c_str(), type);
-    return answer == IDOK ? MessageResult::kOk : MessageResult::kCancel;
+    return answer == IDOK || answer == IDYES ? MessageResult::kOk : MessageResult::kCancel;
 }
 
 Win32DialogView::Win32DialogView(HINSTANCE instance, const DialogTemplate& layout)

@@ -1,5 +1,7 @@
 #include "temp_folder.h"
 
+#include "settings/settings_file.h"
+
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -37,6 +39,10 @@ void WriteConfigBytes(const std::vector<std::uint8_t>& bytes) {
     std::ofstream out("config.bin", std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
+}
+
+bool ResetConfigToZeros(const std::filesystem::path& folder) {
+    return ResetSettingsFile(folder, [](const FoundSettings&) { return FoundSettings(SettingsRecord()); });
 }
 
 }  // namespace vesko::testing
