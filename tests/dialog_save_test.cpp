@@ -287,6 +287,49 @@ TEST_F(DialogSaveTest, GetPcTimeChangesTheFieldsAndASaveWritesTheLaterTime) {
     EXPECT_EQ(d.view.GetText(IDC_TIME), u"03:05:09");
 }
 
+// Another card, or another program's save, under the open window: asked first. "No" writes
+// nothing; "Yes" writes the window's settings and keeps everything else as the card holds
+// it now, the format request included.
+TEST_F(DialogSaveTest, FileChangedUnderTheWindowIsAskedAbout) {
+    Bytes other_card = RecorderFile();
+    other_card[76] = 'Z';
+    other_card[97] = 0x11;
+    Bytes other_program = RecorderFile();
+    other_program[8] = 20;
+    other_program[75] = 1;
+    const struct {
+        Bytes now;
+        std::u16string_view line;
+    } cases[] = {
+        {other_card, u"Its firmware version is now \"ZX100-2.31\", not \"QX100-2.31\"; this may "
+                     u"be another recorder's card."},
+        {other_program, u"Another program has changed: Time Zone, the format request."},
+    };
+    for (const auto& c : cases) {
+        testing::WriteConfigBytes(RecorderFile());
+        OpenedDialog d;
+        d.view.Choose(IDC_AUDIO, 0);
+        testing::WriteConfigBytes(c.now);
+        d.view.answers = {MessageResult::kCancel};
+        d.view.Click(IDOK);
+        ASSERT_EQ(d.view.messages.size(), 1u);
+        EXPECT_EQ(d.view.messages[0].caption, u"config.bin has changed");
+        EXPECT_NE(d.view.messages[0].text.find(c.line), std::u16string::npos);
+        EXPECT_EQ(d.view.messages[0].buttons, MessageButtons::kYesNo);
+        EXPECT_EQ(ReadConfigBytes(), c.now);
+        EXPECT_FALSE(d.view.ended().has_value());
+
+        d.view.Click(IDOK);
+        EXPECT_EQ(d.view.messages.back().caption, u"Success");
+        Bytes expected = c.now;
+        const Bytes window = RecorderFile();
+        std::copy_n(window.begin(), 75, expected.begin());
+        expected[7] = 0;
+        StampNow(expected);
+        EXPECT_EQ(ReadConfigBytes(), expected);
+    }
+}
+
 TEST_F(DialogSaveTest, FailedWriteShowsOneErrorAndKeepsTheWindowOpen) {
     OpenedDialog d;
     std::filesystem::create_directory("config.bin");

@@ -80,6 +80,17 @@ TEST(SettingsFileTest, OtherReadersAreWelcomeAWriterIsNot) {
     EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 0));
 }
 
+// Marked read-only by its owner: neither written nor deleted, even by root, who could.
+TEST(SettingsFileTest, ReadOnlyFileIsNeitherWrittenNorDeleted) {
+    TempFolder folder;
+    WriteConfigBytes(std::vector<std::uint8_t>(128, 9));
+    ASSERT_EQ(::chmod("config.bin", 0444), 0);
+    const std::u16string reason = u" config.bin: The file is read-only.";
+    ExpectRefused([] { testing::ResetConfigToZeros(); }, u"Could not delete" + reason);
+    ExpectRefused([] { WriteSettingsFile({}, SettingsRecord()); }, u"Could not write" + reason);
+    EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 9));
+}
+
 // A link could point anywhere: its target is neither shown nor written over.
 TEST(SettingsFileTest, SymbolicLinkIsNoCardFile) {
     TempFolder folder;

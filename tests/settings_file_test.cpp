@@ -97,6 +97,36 @@ TEST(SettingsFileTest, FolderNamedConfigBinIsUnreadableAndUnwritable) {
     }
 }
 
+// A second writer while the first holds the card is turned away, not let in to lose one of
+// the two changes; in turn, each keeps the other's.
+TEST(SettingsFileTest, TwoWritersInTurnBothKeepTheirChange) {
+    TempFolder folder;
+    WriteSettingsFile(folder.path(), SettingsRecord());
+    const auto set_byte = [&folder](std::size_t offset, std::uint8_t value) {
+        UpdateSettingsFile(folder.path(), [=](const FoundSettings& now) {
+            SettingsRecord changed = now.value();
+            changed.bytes()[offset] = value;
+            return FoundSettings(changed);
+        });
+    };
+    UpdateSettingsFile(folder.path(), [&set_byte](const FoundSettings& now) {
+        try {
+            set_byte(1, 2);
+            ADD_FAILURE() << "the second writer got in";
+        } catch (const SettingsFileError& error) {
+            EXPECT_EQ(error.message(),
+                      u"Could not write config.bin: The file is in use by another program.");
+        }
+        SettingsRecord changed = now.value();
+        changed.bytes()[0] = 1;
+        return FoundSettings(changed);
+    });
+    set_byte(1, 2);
+    const auto bytes = ReadConfigBytes();
+    EXPECT_EQ(bytes.at(0), 1);
+    EXPECT_EQ(bytes.at(1), 2);
+}
+
 // Card folders are named by people, in their own languages.
 TEST(SettingsFileTest, FolderWithNonAsciiName) {
     TempFolder folder;
