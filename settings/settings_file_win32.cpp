@@ -96,7 +96,7 @@ UniqueHandle Open(const std::wstring& path, DWORD access, DWORD share, DWORD dis
                                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT));
 }
 
-void CheckRegularFile(Failure failure, HANDLE file) {
+DWORD CheckRegularFile(Failure failure, HANDLE file) {
     BY_HANDLE_FILE_INFORMATION info{};
     if (!FileCalls().QueryInformation(file, &info)) {
         Fail(failure, ::GetLastError());
@@ -104,6 +104,7 @@ void CheckRegularFile(Failure failure, HANDLE file) {
     if ((info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
         Fail(failure, FileProblem::kNotAFile);
     }
+    return info.dwFileAttributes;
 }
 
 // Removes a file this write created; the save has failed already, so this only tidies up.
@@ -160,12 +161,8 @@ void WriteAndClose(Failure failure, UniqueHandle& file, const SettingsRecord& re
 
 // Access is denied to a file with the read-only attribute: name that reason when it is the one.
 [[noreturn]] void FailDenied(Failure failure, const std::wstring& path) {
-    const UniqueHandle file =
-        Open(path, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-             OPEN_EXISTING);
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (file.valid() && FileCalls().QueryInformation(file.get(), &info) &&
-        (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         Fail(failure, FileProblem::kReadOnly);
     }
     Fail(failure, ERROR_ACCESS_DENIED);
@@ -185,7 +182,10 @@ UniqueHandle OpenForSave(Failure failure, const std::wstring& path, DWORD access
         }
         Fail(failure, error);
     }
-    CheckRegularFile(failure, file.get());
+    // Where the system still let us in (Wine as root), the user's mark holds all the same.
+    if ((CheckRegularFile(failure, file.get()) & FILE_ATTRIBUTE_READONLY) != 0) {
+        Fail(failure, FileProblem::kReadOnly);
+    }
     return file;
 }
 

@@ -47,6 +47,13 @@ inline std::vector<std::uint8_t> RecorderFile() {
     return {record.bytes().begin(), record.bytes().end()};
 }
 
+// The factory settings on the card of RecorderFile().
+inline SettingsRecord RecorderDefaults() {
+    SettingsRecord record = FactoryDefaults();
+    record.SetText(fields::kFirmwareVersion, u"QX100");
+    return record;
+}
+
 // `card`: the config.bin there before, none when empty. `with_failure` runs its argument
 // with the failing call in place.
 inline void ExpectFailedSaveThenSuccess(
@@ -90,6 +97,25 @@ inline void ExpectFailedDefaultSetChangesNothing(
     EXPECT_EQ(d.view.messages[1].text, Report(u"Could not delete", kWriteProtected));
     EXPECT_EQ(d.view.messages[1].icon, MessageIcon::kError);
     EXPECT_EQ(ReadConfigBytes(), RecorderFile()) << "no save";
+}
+
+// Deleted, then the new file could not be made: said as it is, and a save writes the
+// factory settings and the recorder's bytes without asking about the missing file.
+inline void ExpectHalfDoneDefaultSetSaid(
+    const std::function<void(std::function<void()>)>& with_failure, std::u16string_view reason) {
+    const TempFolder folder;
+    WriteConfigBytes(RecorderFile());
+    OpenedDialog d;
+    with_failure([&d] { d.view.Click(IDC_DEFAULT_SET); });
+    ASSERT_EQ(d.view.messages.size(), 2u);
+    EXPECT_EQ(d.view.messages[1].text,
+              Report(u"Could not write", reason) +
+                  u" The old config.bin was deleted and the factory settings were not written; "
+                  u"save again to write them.");
+    EXPECT_FALSE(std::filesystem::exists("config.bin"));
+    d.view.Click(IDOK);
+    EXPECT_EQ(d.view.messages.back().caption, u"Success");
+    EXPECT_EQ(ReadConfigBytes(), SavedAt(RecorderDefaults()));
 }
 
 }  // namespace vesko::testing

@@ -47,13 +47,6 @@ enum class Step {
     kUnlink
 };
 
-// The factory settings on the recorder's card of RecorderFile().
-SettingsRecord RecorderDefaults() {
-    SettingsRecord record = FactoryDefaults();
-    record.SetText(fields::kFirmwareVersion, u"QX100");
-    return record;
-}
-
 // The real calls, but for one step on config.bin, which fails with `error`.
 class FailingCalls final : public PosixFileCalls {
 public:
@@ -209,7 +202,7 @@ TEST(FileFaultsTest, SaveAfterAnUnreadableStartAsksAndKeepsTheRecordersBytes) {
             EXPECT_FALSE(d->view.ended().has_value());
             continue;
         }
-        EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(RecorderDefaults()));
+        EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(testing::RecorderDefaults()));
     }
 }
 
@@ -223,7 +216,7 @@ TEST(FileFaultsTest, DefaultSetReadsACardNotReadAtTheStart) {
         d.emplace();
     }
     d->view.Click(IDC_DEFAULT_SET);
-    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(RecorderDefaults()));
+    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(testing::RecorderDefaults()));
 }
 
 TEST(FileFaultsTest, DefaultSetOnAFileThatCannotBeDeleted) {
@@ -234,26 +227,14 @@ TEST(FileFaultsTest, DefaultSetOnAFileThatCannotBeDeleted) {
     });
 }
 
-// Deleted, then the new file could not be made: said as it is, and a save writes the
-// factory settings and the recorder's bytes without asking about the missing file.
 TEST(FileFaultsTest, DefaultSetWhoseNewFileCannotBeCreated) {
-    TempFolder folder;
-    testing::WriteConfigBytes(RecorderFile());
-    OpenedDialog d;
-    {
-        FailingCalls failing(Step::kCreate, EIO);
-        const ScopedFileCalls seam(failing);
-        d.view.Click(IDC_DEFAULT_SET);
-    }
-    ASSERT_EQ(d.view.messages.size(), 2u);
-    EXPECT_EQ(d.view.messages[1].text,
-              Report(u"Could not write", testing::kIoError) +
-                  u" The old config.bin was deleted and the factory settings were not written; "
-                  u"save again to write them.");
-    EXPECT_FALSE(std::filesystem::exists("config.bin"));
-    d.view.Click(IDOK);
-    EXPECT_EQ(d.view.messages.back().caption, u"Success");
-    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(RecorderDefaults()));
+    testing::ExpectHalfDoneDefaultSetSaid(
+        [](const std::function<void()>& reset) {
+            FailingCalls failing(Step::kCreate, EIO);
+            const ScopedFileCalls seam(failing);
+            reset();
+        },
+        testing::kIoError);
 }
 
 }  // namespace

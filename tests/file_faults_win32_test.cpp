@@ -30,7 +30,17 @@ using testing::Report;
 using testing::TempFolder;
 using Bytes = std::vector<std::uint8_t>;
 
-enum class Step { kCreate, kQuery, kRead, kWrite, kShortWrite, kFlush, kClose, kDelete };
+enum class Step {
+    kCreate,
+    kCreateNew,  // only the open that makes a new file
+    kQuery,
+    kRead,
+    kWrite,
+    kShortWrite,
+    kFlush,
+    kClose,
+    kDelete
+};
 
 bool IsConfig(const wchar_t* path) {
     return std::wstring_view(path).ends_with(L"config.bin");
@@ -45,7 +55,9 @@ public:
                   DWORD flags) override {
         // A file that is not there stays so: only opens that would find or make one fail.
         const bool absent = ::GetFileAttributesW(path) == INVALID_FILE_ATTRIBUTES;
-        if (step_ == Step::kCreate && IsConfig(path) && !(absent && disposition == OPEN_EXISTING)) {
+        if (IsConfig(path) &&
+            ((step_ == Step::kCreate && !(absent && disposition == OPEN_EXISTING)) ||
+             (step_ == Step::kCreateNew && disposition == CREATE_NEW))) {
             return Fail<HANDLE>(INVALID_HANDLE_VALUE);
         }
         return Win32FileCalls::Create(path, access, share, disposition, flags);
@@ -143,6 +155,16 @@ TEST(FileFaultsWin32Test, DefaultSetOnAFileThatCannotBeDeleted) {
         const ScopedFileCalls seam(failing);
         reset();
     });
+}
+
+TEST(FileFaultsWin32Test, DefaultSetWhoseNewFileCannotBeCreated) {
+    testing::ExpectHalfDoneDefaultSetSaid(
+        [](const std::function<void()>& reset) {
+            FailingCalls failing(Step::kCreateNew, ERROR_CRC);
+            const ScopedFileCalls seam(failing);
+            reset();
+        },
+        testing::kIoError);
 }
 
 // The real calls, each one noted.
