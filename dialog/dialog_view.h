@@ -7,7 +7,7 @@
 
 namespace vesko {
 
-enum class MessageButtons { kOk, kOkCancel, kYesNo };
+enum class MessageButtons { kOk, kOkCancel, kYesNo };  // kYesNo: "No" is the default
 enum class MessageIcon { kNone, kError, kExclamation, kQuestion };
 // kOk answers OK or Yes; kCancel anything else.
 enum class MessageResult { kOk, kCancel };

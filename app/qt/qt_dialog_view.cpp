@@ -161,6 +161,9 @@ MessageResult QtDialogView::PresentWithMessageBox(const MessageRequest& request)
     QMessageBox box(kIcons[static_cast<int>(request.icon)], ToQString(request.caption),
                     ToQString(request.text), kButtons[static_cast<int>(request.buttons)], this);
     box.setTextFormat(Qt::PlainText);
+    if (request.buttons == MessageButtons::kYesNo) {
+        box.setDefaultButton(QMessageBox::No);  // a stray Enter must not write
+    }
     const int answer = box.exec();
     return answer == QMessageBox::Ok || answer == QMessageBox::Yes ? MessageResult::kOk
                                                                    : MessageResult::kCancel;

@@ -36,7 +36,8 @@ std::wstring LoadResourceString(HINSTANCE instance, UINT id) {
 
 MessageResult ShowMessageBox(HWND owner, const Win32Message& message) {
     static constexpr UINT kIcons[] = {0, MB_ICONERROR, MB_ICONEXCLAMATION, MB_ICONQUESTION};
-    static constexpr UINT kButtons[] = {MB_OK, MB_OKCANCEL, MB_YESNO};
+    // A stray Enter on a Yes/No question must not write.
+    static constexpr UINT kButtons[] = {MB_OK, MB_OKCANCEL, MB_YESNO | MB_DEFBUTTON2};
     const UINT type =
         kButtons[static_cast<int>(message.buttons)] | kIcons[static_cast<int>(message.icon)];
     const int answer =
