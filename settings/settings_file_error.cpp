@@ -36,9 +36,8 @@ SettingsFileError SettingsFileError::WriteFailed(std::u16string_view reason) {
 }
 
 SettingsFileError SettingsFileError::WriteInterrupted(std::u16string_view reason) {
-    return SettingsFileError(
-        Failed(u"Could not write", reason).message() +
-        u" The card may hold part of the new settings; saving again is safe.");
+    return SettingsFileError(Failed(u"Could not write", reason).message() +
+                             u" The card may hold part of the new settings; saving again is safe.");
 }
 
 SettingsFileError SettingsFileError::ResetInterrupted(std::u16string_view reason) {

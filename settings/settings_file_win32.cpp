@@ -259,8 +259,7 @@ bool ReadSettingsFile(const std::filesystem::path& folder, SettingsRecord& recor
 bool UpdateSettingsFile(const std::filesystem::path& folder, const SettingsChange& change) {
     return SaveOnCard(SettingsFileError::WriteFailed, GENERIC_READ | GENERIC_WRITE, folder, change,
                       [&change](UniqueHandle& file, const std::wstring&) {
-                          const std::optional<SettingsRecord> answer =
-                              change(ReadAll(file.get()));
+                          const std::optional<SettingsRecord> answer = change(ReadAll(file.get()));
                           if (!answer) {
                               return false;
                           }
@@ -270,11 +269,9 @@ bool UpdateSettingsFile(const std::filesystem::path& folder, const SettingsChang
 }
 
 bool ResetSettingsFile(const std::filesystem::path& folder, const SettingsChange& change) {
-    return SaveOnCard(SettingsFileError::DeleteFailed, GENERIC_READ | GENERIC_WRITE | DELETE, folder,
-                      change,
-                      [&change](UniqueHandle& file, const std::wstring& path) {
-                          const std::optional<SettingsRecord> answer =
-                              change(ReadAll(file.get()));
+    return SaveOnCard(SettingsFileError::DeleteFailed, GENERIC_READ | GENERIC_WRITE | DELETE,
+                      folder, change, [&change](UniqueHandle& file, const std::wstring& path) {
+                          const std::optional<SettingsRecord> answer = change(ReadAll(file.get()));
                           if (!answer) {
                               return false;
                           }

@@ -51,7 +51,8 @@ inline constexpr Field kSaveMinute{108, 2};
 inline constexpr Field kSaveSecond{110, 2};
 inline constexpr Field kReserved2{112, 16};
 // The six words of the save time, together.
-inline constexpr Field kSaveTime{kSaveYear.offset, kSaveSecond.offset + kSaveSecond.size - kSaveYear.offset};
+inline constexpr Field kSaveTime{kSaveYear.offset,
+                                 kSaveSecond.offset + kSaveSecond.size - kSaveYear.offset};
 }  // namespace fields
 
 class SettingsRecord {

@@ -301,8 +301,9 @@ TEST_F(DialogSaveTest, FileChangedUnderTheWindowIsAskedAbout) {
         Bytes now;
         std::u16string_view line;
     } cases[] = {
-        {other_card, u"Its firmware version is now \"ZX100-2.31\", not \"QX100-2.31\"; this may "
-                     u"be another recorder's card."},
+        {other_card,
+         u"Its firmware version is now \"ZX100-2.31\", not \"QX100-2.31\"; this may "
+         u"be another recorder's card."},
         {other_program, u"Another program has changed: Time Zone, the format request."},
     };
     for (const auto& c : cases) {

@@ -81,10 +81,9 @@ TEST(SaveIoTest, ANewFileAlsoHasItsFolderEntrySynced) {
         const ScopedFileCalls seam(recording);
         d.view.Click(IDOK);
     }
-    EXPECT_EQ(recording.calls,
-              (Calls{"open config.bin read-write", "open . read", "close",
-                     "open config.bin create read-write", "lock", "write 128 at 0", "flush",
-                     "close", "open . read", "flush", "close"}));
+    EXPECT_EQ(recording.calls, (Calls{"open config.bin read-write", "open . read", "close",
+                                      "open config.bin create read-write", "lock", "write 128 at 0",
+                                      "flush", "close", "open . read", "flush", "close"}));
 }
 
 TEST(SaveIoTest, OpeningTheDialogOnlyReads) {

@@ -15,24 +15,24 @@ void AddCardCommand(CLI::App& app, Context& context, const std::string& name,
     auto* command = app.add_subcommand(name, description);
     auto cards = std::make_shared<std::vector<std::string>>();
     command->add_option("CARD", *cards, "cards (default: the current folder)");
-    command->callback(
-        [&context, cards, change, mode] {
-            ChangeEachCard(context, ResolveCards(*cards), change, mode);
-        });
+    command->callback([&context, cards, change, mode] {
+        ChangeEachCard(context, ResolveCards(*cards), change, mode);
+    });
 }
 
 }  // namespace
 
 void AddDefaultsCommand(CLI::App& app, Context& context) {
-    AddCardCommand(app, context, "defaults",
-                   "Restore the factory settings, as the window's Default Set does: a new "
-                   "config.bin keeping only the recorder's own bytes and the format request",
-                   [](const Card&, LoadedCard& loaded) {
-                       RestoreDefaults(loaded.record);
-                       return std::string();
-                   },
-                   // A new file, as the window's: nothing after byte 128 stays either.
-                   SaveMode::kNewFile);
+    AddCardCommand(
+        app, context, "defaults",
+        "Restore the factory settings, as the window's Default Set does: a new "
+        "config.bin keeping only the recorder's own bytes and the format request",
+        [](const Card&, LoadedCard& loaded) {
+            RestoreDefaults(loaded.record);
+            return std::string();
+        },
+        // A new file, as the window's: nothing after byte 128 stays either.
+        SaveMode::kNewFile);
 }
 
 void AddFormatCommand(CLI::App& app, Context& context) {

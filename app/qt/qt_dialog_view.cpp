@@ -156,8 +156,7 @@ MessageResult QtDialogView::PresentWithMessageBox(const MessageRequest& request)
     static constexpr QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Critical,
                                                    QMessageBox::Warning, QMessageBox::Question};
     static constexpr QMessageBox::StandardButtons kButtons[] = {
-        QMessageBox::Ok, QMessageBox::Ok | QMessageBox::Cancel,
-        QMessageBox::Yes | QMessageBox::No};
+        QMessageBox::Ok, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Yes | QMessageBox::No};
     QMessageBox box(kIcons[static_cast<int>(request.icon)], ToQString(request.caption),
                     ToQString(request.text), kButtons[static_cast<int>(request.buttons)], this);
     box.setTextFormat(Qt::PlainText);

@@ -42,7 +42,8 @@ void WriteConfigBytes(const std::vector<std::uint8_t>& bytes) {
 }
 
 bool ResetConfigToZeros(const std::filesystem::path& folder) {
-    return ResetSettingsFile(folder, [](const FoundSettings&) { return FoundSettings(SettingsRecord()); });
+    return ResetSettingsFile(folder,
+                             [](const FoundSettings&) { return FoundSettings(SettingsRecord()); });
 }
 
 }  // namespace vesko::testing
