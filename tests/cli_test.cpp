@@ -120,6 +120,12 @@ TEST_F(CliTest, RefusalsWriteNothing) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(Card("card"), Bytes(card.bytes().begin(), card.bytes().end()));
     }
+    // A name Windows allows but no UTF-8 can carry: refused, not a crash.
+    std::ostringstream out;
+    std::ostringstream err;
+    const testing::FixedClock clock(OpenedDialog::kNow);
+    EXPECT_EQ(cli::RunWindowsCli(u"vesko-cli apply locked.json card\xDC00", out, err, clock), 2);
+    EXPECT_EQ(err.str(), "vesko-cli: not valid Unicode text: card\xEF\xBF\xBD\n");
 }
 
 TEST_F(CliTest, RecordersWithoutWifiKeepTheirWifiBytes) {

@@ -509,12 +509,5 @@ TEST_F(Win32ShellTest, VersionBoxFromTheWindowMenuWithALabel) {
     EXPECT_LE(std::abs(g_about_centre.y - settings_centre.y), 1);
 }
 
-// A shortcut's "E:\" names the drive's root, whatever the system's quoting rules make of it.
-TEST(Win32LaunchTest, AQuotedDriveRootStaysTheRoot) {
-    using Paths = std::vector<std::filesystem::path>;
-    EXPECT_EQ(CommandLineArguments(LR"(vesko.exe "E:\")"), Paths{L"E:\\"});
-    EXPECT_EQ(CommandLineArguments(LR"(vesko.exe "C:\My Card\")"), Paths{L"C:\\My Card\\"});
-}
-
 }  // namespace
 }  // namespace vesko

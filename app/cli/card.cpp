@@ -10,10 +10,6 @@
 
 namespace vesko::cli {
 
-std::filesystem::path PathFromUtf8(const std::string& text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
 Card ResolveCard(const std::string& argument) {
     const std::filesystem::path path = PathFromUtf8(argument);
     std::error_code error;

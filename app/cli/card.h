@@ -34,7 +34,4 @@ LoadedCard ReadCard(const Card& card, std::ostream& notes);
 // record. Throws CardFailed with the window's message; nothing is written then.
 void SaveCard(const Card& card, SettingsRecord record, const Clock& clock);
 
-// Paths as UTF-8, on every system.
-std::filesystem::path PathFromUtf8(const std::string& text);
-
 }  // namespace vesko::cli

@@ -5,9 +5,19 @@
 
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
+#include "app/launch/windows_arguments.h"
 #include "version.h"
 
 namespace vesko::cli {
+
+namespace {
+
+int Refused(std::ostream& err, const std::string& reason) {
+    err << "vesko-cli: " << reason << '\n';
+    return 2;
+}
+
+}  // namespace
 
 std::vector<Card> ResolveCards(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
@@ -55,8 +65,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         err << "vesko-cli: " << error.what() << "\nRun vesko-cli --help for the commands.\n";
         return 2;
     } catch (const BadInput& error) {
-        err << "vesko-cli: " << error.what() << '\n';
-        return 2;
+        return Refused(err, error.what());
     } catch (const std::exception& error) {  // a system's refusal no check foresaw
         err << "vesko-cli: " << error.what() << '\n';
         return 1;
@@ -67,6 +76,15 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return 1;
     }
     return context.status;
+}
+
+int RunWindowsCli(std::u16string_view command_line, std::ostream& out, std::ostream& err,
+                  const Clock& clock) {
+    const WindowsArguments arguments = ReadWindowsArguments(command_line);
+    if (!arguments.problem.empty()) {
+        return Refused(err, arguments.problem);
+    }
+    return RunCli(arguments.words, out, err, clock);
 }
 
 }  // namespace vesko::cli
