@@ -132,6 +132,13 @@ TEST_F(CliTest, RefusalsWriteNothing) {
     EXPECT_EQ(err.str(), "vesko-cli: not valid Unicode text: card\xEF\xBF\xBD\n");
 }
 
+TEST_F(CliTest, ACardNamedSeveralWaysIsWrittenOnce) {
+    MakeCard("c", RecorderCard());
+    const CliRun run = Cli({"stamp-time", "c", "c/CONFIG.BIN", "./c/"});
+    EXPECT_EQ(run.out, "ok c\n");
+    EXPECT_EQ(run.err, "c/CONFIG.BIN and ./c/ are the same card as c; written once\n");
+}
+
 TEST_F(CliTest, RecordersWithoutWifiKeepTheirWifiBytes) {
     MakeCard("locked", RecorderCard("DV302-1.07"));
     const CliRun set = Cli({"set", "locked", "wifi-ssid=Fleet"});

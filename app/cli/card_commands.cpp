@@ -16,8 +16,9 @@ void AddCardCommand(CLI::App& app, Context& context, const std::string& name,
     auto* command = app.add_subcommand(name, description);
     auto cards = std::make_shared<std::vector<std::string>>();
     command->add_option("CARD", *cards, "cards (default: the current folder)");
-    command->callback(
-        [&context, cards, change] { ChangeEachCard(context, ResolveCards(*cards), change); });
+    command->callback([&context, cards, change] {
+        ChangeEachCard(context, ResolveCards(*cards, context.err, "written"), change);
+    });
 }
 
 }  // namespace
