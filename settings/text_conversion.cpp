@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -22,6 +23,19 @@ constexpr std::array<char16_t, 32> kCp1252High = {
 std::span<const std::uint8_t> UpToZero(std::span<const std::uint8_t> bytes) {
     const auto end = std::find(bytes.begin(), bytes.end(), std::uint8_t{0});
     return bytes.first(static_cast<std::size_t>(end - bytes.begin()));
+}
+
+// The character at `i`, moving `i` past it; nothing for an unpaired surrogate.
+std::optional<char32_t> NextCharacter(std::u16string_view text, std::size_t& i) {
+    const char32_t c = text[i++];
+    const bool high = c >= 0xD800 && c < 0xDC00;
+    if (high && i < text.size() && text[i] >= 0xDC00 && text[i] < 0xE000) {
+        return 0x10000 + ((c - 0xD800) << 10) + (text[i++] - 0xDC00u);
+    }
+    if (c >= 0xD800 && c < 0xE000) {
+        return std::nullopt;
+    }
+    return c;
 }
 
 }  // namespace
@@ -89,12 +103,8 @@ std::u16string FromUtf8(std::string_view text) {
 
 std::string ToUtf8(std::u16string_view text) {
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] < 0xE000) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00u);
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t c = NextCharacter(text, i).value_or(U'\uFFFD');
         if (c < 0x80) {
             out.push_back(static_cast<char>(c));
         } else if (c < 0x800) {
@@ -112,6 +122,19 @@ std::string ToUtf8(std::u16string_view text) {
         }
     }
     return out;
+}
+
+bool HasUnpairedSurrogate(std::u16string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (!NextCharacter(text, i)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::filesystem::path PathFromUtf8(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
 }  // namespace vesko

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,7 +21,13 @@ std::u16string FirmwareVersionText(std::span<const std::uint8_t> bytes);
 
 // For the system's own texts (error reasons), which come as UTF-8.
 std::u16string FromUtf8(std::string_view text);
-// For texts going to a terminal or a JSON file.
+// For texts going to a terminal or a JSON file. An unpaired surrogate, which Windows names
+// may hold but UTF-8 cannot carry, becomes U+FFFD.
 std::string ToUtf8(std::u16string_view text);
+// Whether ToUtf8 would have to replace a character of `text`.
+bool HasUnpairedSurrogate(std::u16string_view text);
+
+// Paths written in UTF-8 (command lines, profiles), on every system.
+std::filesystem::path PathFromUtf8(std::string_view text);
 
 }  // namespace vesko

@@ -95,6 +95,7 @@ TEST_F(CliTest, RefusalsWriteNothing) {
     std::ofstream("overflow.json") << R"({"speed-limit": 6e999})";
     std::ofstream("locked.json") << R"({"speed-limit": 60})";
     std::ofstream("huge.json") << "{\"vehicle-number\": \"" << std::string(70000, 'A') << "\"}";
+    std::filesystem::create_directories("folder/config.bin");
     const struct {
         std::vector<std::string> arguments;
         const char* message;
@@ -111,6 +112,8 @@ TEST_F(CliTest, RefusalsWriteNothing) {
         {{"apply", "typed.json", "card"}, "expected a whole number"},
         {{"apply", "huge.json", "card"}, "larger than 64 KiB"},
         {{"apply", "locked.json", "no-such-card"}, "neither a folder nor a config.bin"},
+        {{"apply", "locked.json", "folder/config.bin"},
+         "folder/config.bin: It is not a regular file"},
         {{"frobnicate"}, "unknown command \"frobnicate\""},
     };
     for (const auto& c : cases) {
@@ -120,6 +123,20 @@ TEST_F(CliTest, RefusalsWriteNothing) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(Card("card"), Bytes(card.bytes().begin(), card.bytes().end()));
     }
+    EXPECT_TRUE(std::filesystem::is_empty("folder/config.bin"));
+    // A name Windows allows but no UTF-8 can carry: refused, not a crash.
+    std::ostringstream out;
+    std::ostringstream err;
+    const testing::FixedClock clock(OpenedDialog::kNow);
+    EXPECT_EQ(cli::RunWindowsCli(u"vesko-cli apply locked.json card\xDC00", out, err, clock), 2);
+    EXPECT_EQ(err.str(), "vesko-cli: not valid Unicode text: card\xEF\xBF\xBD\n");
+}
+
+TEST_F(CliTest, ACardNamedSeveralWaysIsWrittenOnce) {
+    MakeCard("c", RecorderCard());
+    const CliRun run = Cli({"stamp-time", "c", "c/CONFIG.BIN", "./c/"});
+    EXPECT_EQ(run.out, "ok c\n");
+    EXPECT_EQ(run.err, "c/CONFIG.BIN and ./c/ are the same card as c; written once\n");
 }
 
 TEST_F(CliTest, RecordersWithoutWifiKeepTheirWifiBytes) {

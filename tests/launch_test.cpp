@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/launch/command_line.h"
+#include "app/launch/windows_arguments.h"
 #include "temp_folder.h"
 #include "version.h"
 
@@ -82,6 +83,34 @@ TEST(LaunchTest, HelpAndVersionWinOverEverythingElse) {
     const LaunchRequest help = Parse({"--help", "--bogus"});
     EXPECT_EQ(help.action, Action::kHelp);
     EXPECT_NE(help.message.find("Usage: vesko [FOLDER]"), std::string::npos);
+}
+
+// Both Windows programs read their command line this way; the rules are checked everywhere.
+TEST(LaunchTest, WindowsCommandLinesNameCardsAsTyped) {
+    const std::u16string bad_name = u"vesko.exe \"E:\\Caf\xD800\"";
+    const struct {
+        std::u16string line;
+        std::vector<std::string> words;
+        const char* problem;
+    } cases[] = {
+        {uR"(vesko.exe E:)", {R"(E:\)"}, ""},  // the root, not E:'s current folder
+        {uR"(vesko.exe "E:\")", {R"(E:\)"}, ""},
+        {uR"("C:\Program Files\vesko.exe" "E:\" --help)", {R"(E:\)", "--help"}, ""},
+        {uR"(vesko-cli apply "My p.json" "E:\" f: "C:\My Card\" "D:\A\\" "")",
+         {"apply", "My p.json", R"(E:\)", R"(f:\)", R"(C:\My Card\)", R"(D:\A\)", ""},
+         ""},
+        {uR"(vesko-cli get E:\CONFIG.BIN time-zone)", {"get", R"(E:\CONFIG.BIN)", "time-zone"}, ""},
+        {bad_name, {}, "not valid Unicode text: E:\\Caf\xEF\xBF\xBD"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        const WindowsArguments read = ReadWindowsArguments(c.line);
+        EXPECT_EQ(read.words, c.words);
+        EXPECT_EQ(read.problem, c.problem);
+    }
+    const LaunchRequest refused = ParseWindowsCommandLine(bad_name);
+    EXPECT_EQ(refused.action, Action::kError);  // a box and exit status 2, no crash
+    EXPECT_EQ(refused.message, "vesko: not valid Unicode text: E:\\Caf\xEF\xBF\xBD");
 }
 
 TEST(LaunchTest, ChooserStartsWhereRemovableMediaAreMounted) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/win32/com_handles.h"
@@ -226,6 +227,41 @@ TEST_F(Win32ShellTest, ScreenReadersHearEachInputByItsLabel) {
                         Take(value).c_str(), described.c_str());
         }
         EXPECT_EQ(names.size(), 26u);
+    });
+}
+
+// Clients reading the properties through IDispatch (scripts, older readers) hear the same.
+TEST_F(Win32ShellTest, InvokeAnswersAsTheDirectCalls) {
+    Run([](HWND hwnd) {
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        const std::pair<DISPID, HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*)>
+            properties[] = {{DISPID_ACC_NAME, &IAccessible::get_accName},
+                            {DISPID_ACC_DESCRIPTION, &IAccessible::get_accDescription},
+                            {DISPID_ACC_VALUE, &IAccessible::get_accValue}};
+        for (const int id : {IDC_DST_START_WEEK, IDC_WIFI_SSID}) {
+            void* object = nullptr;
+            ASSERT_EQ(::AccessibleObjectFromWindow(::GetDlgItem(hwnd, id),
+                                                   static_cast<DWORD>(OBJID_CLIENT),
+                                                   __uuidof(IAccessible), &object),
+                      S_OK);
+            const ComRef<IAccessible> accessible(static_cast<IAccessible*>(object));
+            for (const auto& [dispid, get] : properties) {
+                BSTR direct = nullptr;
+                const HRESULT said = (accessible.get()->*get)(self, &direct);
+                const std::wstring expected = Take(direct);
+                for (UINT count : {0U, 1U}) {  // the child left out, then given
+                    DISPPARAMS params{&self, nullptr, count, 0};
+                    VARIANT answer{};
+                    EXPECT_EQ(accessible->Invoke(dispid, IID_NULL, 0, DISPATCH_PROPERTYGET, &params,
+                                                 &answer, nullptr, nullptr),
+                              said);
+                    EXPECT_EQ(answer.vt, VT_BSTR);
+                    EXPECT_EQ(Take(answer.bstrVal), expected) << id << " " << dispid;
+                }
+            }
+        }
     });
 }
 
@@ -471,13 +507,6 @@ TEST_F(Win32ShellTest, VersionBoxFromTheWindowMenuWithALabel) {
     EXPECT_EQ(g_about_texts, (std::vector<std::wstring>{L"(icon)", L"ver:20170421", L"", L"确定"}));
     EXPECT_LE(std::abs(g_about_centre.x - settings_centre.x), 1) << "centred on its owner";
     EXPECT_LE(std::abs(g_about_centre.y - settings_centre.y), 1);
-}
-
-// A shortcut's "E:\" names the drive's root, whatever the system's quoting rules make of it.
-TEST(Win32LaunchTest, AQuotedDriveRootStaysTheRoot) {
-    using Paths = std::vector<std::filesystem::path>;
-    EXPECT_EQ(CommandLineArguments(LR"(vesko.exe "E:\")"), Paths{L"E:\\"});
-    EXPECT_EQ(CommandLineArguments(LR"(vesko.exe "C:\My Card\")"), Paths{L"C:\\My Card\\"});
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ void AddApplyCommand(CLI::App& app, Context& context) {
     command->add_option("CARD", *cards, "cards")->required();
     command->callback([&context, profile_path, cards] {
         const Profile profile = ReadProfile(*profile_path);
-        const std::vector<Card> resolved = ResolveCards(*cards);
+        const std::vector<Card> resolved = ResolveCards(*cards, context.err, "written");
         const std::size_t failed =
             ChangeEachCard(context, resolved, [&profile](const Card&, LoadedCard& loaded) {
                 const bool locked = HasWifiLock(loaded.record);

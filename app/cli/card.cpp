@@ -1,7 +1,5 @@
 #include "app/cli/card.h"
 
-#include <system_error>
-
 #include "app/cli/cli_errors.h"
 #include "settings/defaults.h"
 #include "settings/setting_rules.h"
@@ -9,24 +7,6 @@
 #include "settings/text_conversion.h"
 
 namespace vesko::cli {
-
-std::filesystem::path PathFromUtf8(const std::string& text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
-Card ResolveCard(const std::string& argument) {
-    const std::filesystem::path path = PathFromUtf8(argument);
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        return {argument, path};
-    }
-    // A config.bin not there yet is fine where its folder is: a write creates it.
-    const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
-    if (path.filename() == kSettingsFileName && std::filesystem::is_directory(folder, error)) {
-        return {argument, folder};
-    }
-    throw BadInput(argument + " is neither a folder nor a " + kSettingsFileName + " in one");
-}
 
 LoadedCard LoadCard(const Card& card) {
     LoadedCard loaded{FactoryDefaults(), false};

@@ -17,8 +17,11 @@ struct Card {
     std::filesystem::path folder;
 };
 
-// Throws BadInput for anything that is neither a folder nor a config.bin in one.
+// Throws BadInput for anything that is neither a folder nor a config.bin in one, and for a
+// config.bin that is there but no regular file (a folder of that name).
 Card ResolveCard(const std::string& argument);
+// Whether `path` ends in config.bin, in any case: FAT shows short names in capitals.
+bool NamesSettingsFile(const std::filesystem::path& path);
 
 // What the window would open on: the file's bytes, or the factory settings where the card
 // has no config.bin. Throws CardFailed when the file is there but cannot be read.
@@ -41,8 +44,5 @@ enum class SaveMode { kInPlace, kNewFile };
 // the window's message; nothing is written then.
 void ChangeCard(const Card& card, const std::function<void(LoadedCard&)>& change,
                 const Clock& clock, SaveMode mode = SaveMode::kInPlace);
-
-// Paths as UTF-8, on every system.
-std::filesystem::path PathFromUtf8(const std::string& text);
 
 }  // namespace vesko::cli

@@ -16,7 +16,7 @@ void AddCardCommand(CLI::App& app, Context& context, const std::string& name,
     auto cards = std::make_shared<std::vector<std::string>>();
     command->add_option("CARD", *cards, "cards (default: the current folder)");
     command->callback([&context, cards, change, mode] {
-        ChangeEachCard(context, ResolveCards(*cards), change, mode);
+        ChangeEachCard(context, ResolveCards(*cards, context.err, "written"), change, mode);
     });
 }
 

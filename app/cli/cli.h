@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/clock.h"
@@ -14,5 +15,10 @@ namespace vesko::cli {
 // found differences), 2 input it cannot act on, with nothing written.
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
            const Clock& clock);
+
+// The same from a Windows command line as the system hands it over, the program's name
+// first, read as vesko.exe reads its own.
+int RunWindowsCli(std::u16string_view command_line, std::ostream& out, std::ostream& err,
+                  const Clock& clock);
 
 }  // namespace vesko::cli

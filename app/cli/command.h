@@ -6,6 +6,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/cli/card.h"
@@ -23,8 +24,11 @@ struct Context {
 };
 
 // Cards as written, each resolved up front so that a bad one stops the command before any
-// card is written. None: the current folder.
-std::vector<Card> ResolveCards(const std::vector<std::string>& arguments);
+// card is written. None: the current folder. A card named several ways comes once, where it
+// first appears; `err` hears which names were the same card and that it is `done` once
+// ("written").
+std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::ostream& err,
+                               std::string_view done);
 
 // Runs `change(card, loaded)` on each card's record and saves it in the same open, with a line
 // per card: "ok CARD", or "failed CARD: REASON" and exit status 1. Returns how many failed.

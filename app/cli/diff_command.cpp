@@ -8,7 +8,6 @@
 #include "app/cli/command.h"
 #include "app/cli/profile.h"
 #include "app/cli/values.h"
-#include "settings/settings_file.h"
 #include "settings/text_conversion.h"
 
 namespace vesko::cli {
@@ -20,7 +19,7 @@ using Settings = std::map<std::string_view, std::u16string>;
 bool IsCard(const std::string& argument) {
     const std::filesystem::path path = PathFromUtf8(argument);
     std::error_code error;
-    return std::filesystem::is_directory(path, error) || path.filename() == kSettingsFileName;
+    return std::filesystem::is_directory(path, error) || NamesSettingsFile(path);
 }
 
 // A card's every setting, or only those a profile holds.

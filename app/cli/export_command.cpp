@@ -14,7 +14,8 @@ void AddExportCommand(CLI::App& app, Context& context) {
     command->add_option("CARD", *card, "the card (default: the current folder)");
     command->callback([&context, card] {
         const Card resolved = ResolveCards(card->empty() ? std::vector<std::string>{}
-                                                         : std::vector<std::string>{*card})
+                                                         : std::vector<std::string>{*card},
+                                           context.err, "exported")
                                   .front();
         try {
             const LoadedCard loaded = LoadCard(resolved);

@@ -7,20 +7,20 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include "settings/text_conversion.h"
+#include "app/win32/win32_text.h"
 
-// Arguments arrive as UTF-16 on Windows; the program works in UTF-8 throughout.
-int wmain(int argc, wchar_t** argv) {
+// The command line itself rather than the runtime's split of it, so that a card is named the
+// same way as to vesko.exe. The program works in UTF-8 throughout.
+int wmain() {
     ::SetConsoleOutputCP(CP_UTF8);
-    std::vector<std::string> arguments;
-    for (int i = 1; i < argc; ++i) {
-        const std::wstring_view wide(argv[i]);
-        arguments.push_back(vesko::ToUtf8(std::u16string(wide.begin(), wide.end())));
-    }
+    const vesko::SystemClock clock;
+    return vesko::cli::RunWindowsCli(vesko::FromWide(::GetCommandLineW()), std::cout, std::cerr,
+                                     clock);
+}
 #else
 int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-#endif
     const vesko::SystemClock clock;
-    return vesko::cli::RunCli(arguments, std::cout, std::cerr, clock);
+    return vesko::cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
+                              clock);
 }
+#endif

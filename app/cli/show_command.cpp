@@ -69,7 +69,7 @@ void AddShowCommand(CLI::App& app, Context& context) {
     command->add_option("CARD", *cards, "cards (default: the current folder)");
     command->add_flag("--json", *json, "print JSON for scripts: an array, one object per card");
     command->callback([&context, cards, json] {
-        const std::vector<Card> resolved = ResolveCards(*cards);
+        const std::vector<Card> resolved = ResolveCards(*cards, context.err, "shown");
         nlohmann::ordered_json all = nlohmann::ordered_json::array();
         for (const Card& card : resolved) {
             try {

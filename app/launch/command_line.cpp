@@ -1,7 +1,11 @@
 #include "app/launch/command_line.h"
 
+#include <algorithm>
 #include <system_error>
+#include <vector>
 
+#include "app/launch/windows_arguments.h"
+#include "settings/text_conversion.h"
 #include "version.h"
 
 namespace vesko {
@@ -106,6 +110,17 @@ LaunchRequest ParseCommandLine(std::span<const std::filesystem::path> arguments)
     // A folder already given (by "Open With") is the card: nothing to ask.
     request.ask_for_card = request.ask_for_card && !have_folder;
     return request;
+}
+
+LaunchRequest ParseWindowsCommandLine(std::u16string_view command_line) {
+    const WindowsArguments arguments = ReadWindowsArguments(command_line);
+    if (!arguments.problem.empty()) {
+        return Refuse(Line(arguments.problem));
+    }
+    std::vector<std::filesystem::path> paths(arguments.words.size());
+    std::transform(arguments.words.begin(), arguments.words.end(), paths.begin(),
+                   [](const std::string& word) { return PathFromUtf8(word); });
+    return ParseCommandLine(paths);
 }
 
 std::filesystem::path ChooserStartFolder(const std::filesystem::path& home, std::string_view user,

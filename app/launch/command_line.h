@@ -33,6 +33,10 @@ struct LaunchRequest {
 // `arguments` exclude the program's own name. A folder argument must name an existing folder.
 LaunchRequest ParseCommandLine(std::span<const std::filesystem::path> arguments);
 
+// The Windows program's: its command line as the system hands it over, read by the rules
+// both Windows programs share.
+LaunchRequest ParseWindowsCommandLine(std::u16string_view command_line);
+
 // Where a folder chooser starts: the folder the desktop mounts the user's removable media
 // in, when there is one, otherwise `home`.
 std::filesystem::path ChooserStartFolder(const std::filesystem::path& home, std::string_view user,

@@ -24,6 +24,32 @@ HRESULT Copy(const std::wstring& text, BSTR* out) {
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
+using TextGetter = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+
+// The child a property get through IDispatch asks about: its one optional argument, the
+// object itself when it is left out.
+HRESULT ChildArgument(const DISPPARAMS& params, VARIANT& child, UINT* bad_argument) {
+    if (params.cNamedArgs != 0) {
+        return DISP_E_NONAMEDARGS;
+    }
+    if (params.cArgs > 1) {
+        return DISP_E_BADPARAMCOUNT;
+    }
+    VARIANT* given = params.cArgs == 1 ? params.rgvarg : nullptr;
+    if (given == nullptr || (given->vt == VT_ERROR && given->scode == DISP_E_PARAMNOTFOUND)) {
+        child.vt = VT_I4;
+        child.lVal = CHILDID_SELF;
+        return S_OK;
+    }
+    if (FAILED(::VariantChangeType(&child, given, 0, VT_I4))) {
+        if (bad_argument != nullptr) {
+            *bad_argument = 0;
+        }
+        return DISP_E_TYPEMISMATCH;
+    }
+    return S_OK;
+}
+
 // COM objects end through Release, never through a pointer to their interface.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
@@ -96,10 +122,33 @@ public:
                                             DISPID* ids) override {
         return standard_->GetIDsOfNames(iid, names, count, locale, ids);
     }
+    // Clients that read the properties through IDispatch hear what the direct calls say.
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
                                      DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
                                      UINT* bad_argument) override {
-        return standard_->Invoke(id, iid, locale, flags, params, result, exception, bad_argument);
+        const TextGetter getter = id == DISPID_ACC_NAME          ? &IAccessible::get_accName
+                                  : id == DISPID_ACC_DESCRIPTION ? &IAccessible::get_accDescription
+                                  : id == DISPID_ACC_VALUE       ? &IAccessible::get_accValue
+                                                                 : nullptr;
+        if (getter == nullptr || (flags & DISPATCH_PROPERTYGET) == 0 || iid != IID_NULL ||
+            params == nullptr) {
+            return standard_->Invoke(id, iid, locale, flags, params, result, exception,
+                                     bad_argument);
+        }
+        VARIANT child{};
+        if (const HRESULT given = ChildArgument(*params, child, bad_argument); FAILED(given)) {
+            return given;
+        }
+        BSTR text = nullptr;
+        const HRESULT answer = (this->*getter)(child, &text);
+        if (SUCCEEDED(answer) && result != nullptr) {
+            ::VariantInit(result);
+            result->vt = VT_BSTR;
+            result->bstrVal = text;
+        } else if (SUCCEEDED(answer)) {
+            ::SysFreeString(text);
+        }
+        return answer;
     }
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
         return standard_->get_accParent(parent);

@@ -2,13 +2,14 @@
 
 #include "app/win32/launch_win32.h"
 #include "app/win32/vesko_app.h"
+#include "app/win32/win32_text.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_line*/,
                     int /*show*/) {
     // The whole command line: the one handed to wWinMain lacks the program's name, which
     // the system's splitting rules treat differently from the arguments.
     const vesko::LaunchRequest request =
-        vesko::ParseCommandLine(vesko::CommandLineArguments(::GetCommandLineW()));
+        vesko::ParseWindowsCommandLine(vesko::FromWide(::GetCommandLineW()));
     if (request.action != vesko::LaunchRequest::Action::kOpen) {
         return vesko::ShowLaunchMessage(request);
     }
