@@ -10,6 +10,7 @@
 
 #include "settings/file_problems.h"
 #include "settings/posix_file_calls.h"
+#include "settings/save_sequence.h"
 #include "settings/settings_file.h"
 #include "settings/text_conversion.h"
 
@@ -84,9 +85,6 @@ std::string FolderPath(const std::filesystem::path& folder) {
 // Non-blocking, so that a pipe or device named config.bin cannot hang us; never through a
 // symbolic link, whose target is no card file.
 constexpr int kOpenFlags = O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW;
-
-// How often a save looks again when config.bin keeps appearing under it.
-constexpr int kAttempts = 3;
 
 UniqueFd OpenFolder(const std::filesystem::path& folder) {
     return UniqueFd(
@@ -224,28 +222,33 @@ bool CreateWith(Failure failure, const std::string& path, const std::filesystem:
     return true;
 }
 
-// Runs `found(fd)` on the card's config.bin held for a save; on a card without one, a new
-// file takes `change`'s answer to nothing found.
-template <typename Found>
-bool SaveOnCard(Failure open_failure, const std::filesystem::path& folder,
-                const SettingsChange& change, Found found) {
-    const std::string path = FilePath(folder);
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        UniqueFd fd = OpenForSave(open_failure, path, folder);
-        if (fd.valid()) {
-            return found(fd, path);
-        }
-        const std::optional<SettingsRecord> answer = change(std::nullopt);
-        if (!answer) {
-            return false;
-        }
-        if (CreateWith(SettingsFileError::WriteFailed, path, folder, *answer)) {
-            return true;
-        }
-        // Another program made one meanwhile: decide again on what it holds.
+// The steps of a save on the card in `folder`.
+class PosixCard {
+public:
+    explicit PosixCard(const std::filesystem::path& folder)
+        : folder_(folder), path_(FilePath(folder)) {}
+    UniqueFd OpenForSave(Failure failure) const {
+        return vesko::OpenForSave(failure, path_, folder_);
     }
-    Fail(SettingsFileError::WriteFailed, FileProblem::kInUse);
-}
+    static SettingsRecord Read(const UniqueFd& fd) { return ReadAll(fd.get()); }
+    static void WriteAndClose(Failure failure, UniqueFd& fd, const SettingsRecord& record) {
+        vesko::WriteAndClose(failure, fd, record);
+    }
+    // Unlinked while our lock still keeps other programs out.
+    void Delete(UniqueFd& fd) const {
+        if (FileCalls().Unlink(path_.c_str()) != 0) {
+            Fail(SettingsFileError::DeleteFailed, errno);
+        }
+        fd = UniqueFd(-1);
+    }
+    bool Create(Failure failure, const SettingsRecord& record) const {
+        return CreateWith(failure, path_, folder_, record);
+    }
+
+private:
+    const std::filesystem::path& folder_;
+    std::string path_;
+};
 
 }  // namespace
 
@@ -266,35 +269,13 @@ bool ReadSettingsFile(const std::filesystem::path& folder, SettingsRecord& recor
 }
 
 bool UpdateSettingsFile(const std::filesystem::path& folder, const SettingsChange& change) {
-    return SaveOnCard(SettingsFileError::WriteFailed, folder, change,
-                      [&change](UniqueFd& fd, const std::string&) {
-                          const std::optional<SettingsRecord> answer = change(ReadAll(fd.get()));
-                          if (!answer) {
-                              return false;
-                          }
-                          WriteAndClose(SettingsFileError::WriteInterrupted, fd, *answer);
-                          return true;
-                      });
+    PosixCard card(folder);
+    return SaveOnCard(card, SaveKind::kUpdate, change);
 }
 
 bool ResetSettingsFile(const std::filesystem::path& folder, const SettingsChange& change) {
-    return SaveOnCard(
-        SettingsFileError::DeleteFailed, folder, change,
-        [&change, &folder](UniqueFd& fd, const std::string& path) {
-            const std::optional<SettingsRecord> answer = change(ReadAll(fd.get()));
-            if (!answer) {
-                return false;
-            }
-            // Unlinked while our lock still keeps other programs out.
-            if (FileCalls().Unlink(path.c_str()) != 0) {
-                Fail(SettingsFileError::DeleteFailed, errno);
-            }
-            fd = UniqueFd(-1);
-            if (!CreateWith(SettingsFileError::ResetInterrupted, path, folder, *answer)) {
-                Fail(SettingsFileError::ResetInterrupted, FileProblem::kInUse);
-            }
-            return true;
-        });
+    PosixCard card(folder);
+    return SaveOnCard(card, SaveKind::kReset, change);
 }
 
 void WriteSettingsFile(const std::filesystem::path& folder, const SettingsRecord& record) {

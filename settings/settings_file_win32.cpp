@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "settings/file_problems.h"
+#include "settings/save_sequence.h"
 #include "settings/settings_file.h"
 #include "settings/win32_file_calls.h"
 
@@ -115,9 +116,6 @@ void RemoveCreated(const std::wstring& path) {
     }
 }
 
-// How often a save looks again when config.bin keeps appearing under it.
-constexpr int kAttempts = 3;
-
 SettingsRecord ReadAll(HANDLE file) {
     SettingsRecord record;
     SettingsRecord::Bytes& buffer = record.bytes();
@@ -215,28 +213,32 @@ bool CreateWith(Failure failure, const std::wstring& path, const SettingsRecord&
     return true;
 }
 
-// Runs `found(file)` on the card's config.bin held for a save; on a card without one, a
-// new file takes `change`'s answer to nothing found.
-template <typename Found>
-bool SaveOnCard(Failure open_failure, DWORD access, const std::filesystem::path& folder,
-                const SettingsChange& change, Found found) {
-    const std::wstring path = FilePath(folder);
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        UniqueHandle file = OpenForSave(open_failure, path, access);
-        if (file.valid()) {
-            return found(file, path);
-        }
-        const std::optional<SettingsRecord> answer = change(std::nullopt);
-        if (!answer) {
-            return false;
-        }
-        if (CreateWith(SettingsFileError::WriteFailed, path, *answer)) {
-            return true;
-        }
-        // Another program made one meanwhile: decide again on what it holds.
+// The steps of a save on the card in `folder`.
+class Win32Card {
+public:
+    Win32Card(const std::filesystem::path& folder, DWORD access)
+        : path_(FilePath(folder)), access_(access) {}
+    UniqueHandle OpenForSave(Failure failure) const {
+        return vesko::OpenForSave(failure, path_, access_);
     }
-    Fail(SettingsFileError::WriteFailed, FileProblem::kInUse);
-}
+    static SettingsRecord Read(const UniqueHandle& file) { return ReadAll(file.get()); }
+    static void WriteAndClose(Failure failure, UniqueHandle& file, const SettingsRecord& record) {
+        vesko::WriteAndClose(failure, file, record);
+    }
+    // Gone when our handle, the only one, closes.
+    static void Delete(UniqueHandle& file) {
+        if (!FileCalls().MarkForDeletion(file.get()) || !file.Close()) {
+            Fail(SettingsFileError::DeleteFailed, ::GetLastError());
+        }
+    }
+    bool Create(Failure failure, const SettingsRecord& record) const {
+        return CreateWith(failure, path_, record);
+    }
+
+private:
+    std::wstring path_;
+    DWORD access_;
+};
 
 }  // namespace
 
@@ -257,33 +259,13 @@ bool ReadSettingsFile(const std::filesystem::path& folder, SettingsRecord& recor
 }
 
 bool UpdateSettingsFile(const std::filesystem::path& folder, const SettingsChange& change) {
-    return SaveOnCard(SettingsFileError::WriteFailed, GENERIC_READ | GENERIC_WRITE, folder, change,
-                      [&change](UniqueHandle& file, const std::wstring&) {
-                          const std::optional<SettingsRecord> answer = change(ReadAll(file.get()));
-                          if (!answer) {
-                              return false;
-                          }
-                          WriteAndClose(SettingsFileError::WriteInterrupted, file, *answer);
-                          return true;
-                      });
+    Win32Card card(folder, GENERIC_READ | GENERIC_WRITE);
+    return SaveOnCard(card, SaveKind::kUpdate, change);
 }
 
 bool ResetSettingsFile(const std::filesystem::path& folder, const SettingsChange& change) {
-    return SaveOnCard(SettingsFileError::DeleteFailed, GENERIC_READ | GENERIC_WRITE | DELETE,
-                      folder, change, [&change](UniqueHandle& file, const std::wstring& path) {
-                          const std::optional<SettingsRecord> answer = change(ReadAll(file.get()));
-                          if (!answer) {
-                              return false;
-                          }
-                          // Gone when our handle, the only one, closes.
-                          if (!FileCalls().MarkForDeletion(file.get()) || !file.Close()) {
-                              Fail(SettingsFileError::DeleteFailed, ::GetLastError());
-                          }
-                          if (!CreateWith(SettingsFileError::ResetInterrupted, path, *answer)) {
-                              Fail(SettingsFileError::ResetInterrupted, FileProblem::kInUse);
-                          }
-                          return true;
-                      });
+    Win32Card card(folder, GENERIC_READ | GENERIC_WRITE | DELETE);
+    return SaveOnCard(card, SaveKind::kReset, change);
 }
 
 void WriteSettingsFile(const std::filesystem::path& folder, const SettingsRecord& record) {
