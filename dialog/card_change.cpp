@@ -79,10 +79,14 @@ std::optional<std::u16string> CardChange(const FoundSettings& shown, bool unread
     if (unread) {
         return Unseen(messages::kChangedUnreadAtStart, *now);
     }
+    // A new file that a failed save left holds its bytes and zeros.
+    if (tried && EachByteFrom(*now, shown.value_or(SettingsRecord()), *tried)) {
+        return std::nullopt;
+    }
     if (!shown) {
         return Unseen(messages::kChangedFileNew, *now);
     }
-    if (shown->bytes() == now->bytes() || (tried && EachByteFrom(*now, *shown, *tried))) {
+    if (shown->bytes() == now->bytes()) {
         return std::nullopt;
     }
     return Changed(*shown, *now);

@@ -63,8 +63,11 @@ int CveskoDlg::SaveSettings() {
             return written;
         });
     } catch (const SettingsFileError&) {
-        // Saving again over what this save left is no change made by anyone else.
-        tried_ = written;
+        // Saving again over what this save left is no change made by anyone else; a save
+        // that failed before it had anything to write left nothing.
+        if (written) {
+            tried_ = written;
+        }
         throw;
     }
     if (!saved) {

@@ -121,6 +121,32 @@ void Lock(Failure failure, int fd, int operation) {
     }
 }
 
+// Every access also holds the card's folder, shared to read, exclusive to save: a config.bin
+// being made is empty until written, and a reset's file is gone for a moment, and neither
+// may be seen so. A file system that cannot lock a folder keeps the file's own lock alone.
+UniqueFd HoldFolder(Failure failure, const std::filesystem::path& folder, int operation) {
+    UniqueFd fd = OpenFolder(folder);
+    if (!fd.valid()) {
+        FailOpen(failure, errno);
+    }
+    if (FileCalls().Flock(fd.get(), operation | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        Fail(failure, FileProblem::kInUse);
+    }
+    return fd;
+}
+
+// Access denied to open for writing: "read-only" where the user marked the file so, else the
+// system's own words (a file of someone else's, say).
+[[noreturn]] void FailDenied(Failure failure, int error, const std::string& path) {
+    const UniqueFd probe(FileCalls().Open(path.c_str(), O_RDONLY | kOpenFlags, 0));
+    struct stat info {};
+    if (probe.valid() && FileCalls().Fstat(probe.get(), &info) == 0 &&
+        (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        Fail(failure, FileProblem::kReadOnly);
+    }
+    Fail(failure, error);
+}
+
 // A file the write created exists on the card only once its folder entry is there too.
 // File systems that cannot sync a folder say so with EINVAL; that is no failure.
 void SyncFolder(Failure failure, const std::filesystem::path& folder) {
@@ -188,7 +214,7 @@ UniqueFd OpenForSave(Failure failure, const std::string& path,
             return fd;
         }
         if (error == EACCES || error == EPERM) {
-            Fail(failure, FileProblem::kReadOnly);
+            FailDenied(failure, error, path);
         }
         FailOpen(failure, error);
     }
@@ -227,7 +253,10 @@ class PosixCard {
 public:
     explicit PosixCard(const std::filesystem::path& folder)
         : folder_(folder), path_(FilePath(folder)) {}
-    UniqueFd OpenForSave(Failure failure) const {
+    UniqueFd OpenForSave(Failure failure) {
+        if (!folder_hold_.valid()) {
+            folder_hold_ = HoldFolder(failure, folder_, LOCK_EX);  // until the save is over
+        }
         return vesko::OpenForSave(failure, path_, folder_);
     }
     static SettingsRecord Read(const UniqueFd& fd) { return ReadAll(fd.get()); }
@@ -248,12 +277,14 @@ public:
 private:
     const std::filesystem::path& folder_;
     std::string path_;
+    UniqueFd folder_hold_{-1};
 };
 
 }  // namespace
 
 bool ReadSettingsFile(const std::filesystem::path& folder, SettingsRecord& record) {
     constexpr Failure kFailure = SettingsFileError::ReadFailed;
+    const UniqueFd hold = HoldFolder(kFailure, folder, LOCK_SH);
     const UniqueFd fd(FileCalls().Open(FilePath(folder).c_str(), O_RDONLY | kOpenFlags, 0));
     if (!fd.valid()) {
         const int error = errno;

@@ -138,6 +138,23 @@ TEST(FileFaultsTest, FailedSaveStepsAreReportedOnceAndTheNextSaveWorks) {
     }
 }
 
+// Half written, then a save that could not even begin: what the card holds is still the
+// window's own doing, nothing to ask about.
+TEST(FileFaultsTest, HalfWrittenThenRefusedSaveIsNoChangeByAnother) {
+    TempFolder folder;
+    testing::WriteConfigBytes(RecorderFile());
+    OpenedDialog d;
+    d.view.Choose(IDC_TIME_ZONE, 3);
+    for (const Step step : {Step::kShortWrite, Step::kLock}) {
+        FailingCalls failing(step, step == Step::kLock ? EWOULDBLOCK : ENOSPC);
+        const ScopedFileCalls seam(failing);
+        d.view.Click(IDOK);
+    }
+    d.view.Click(IDOK);
+    ASSERT_EQ(d.view.messages.size(), 3u);
+    EXPECT_EQ(d.view.messages[2].caption, u"Success");
+}
+
 TEST(FileFaultsTest, ShortWritesThatGoOnSucceed) {
     class HalfAtATime final : public PosixFileCalls {
         ssize_t Pwrite(int fd, const void* buffer, size_t count, off_t offset) override {

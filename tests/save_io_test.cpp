@@ -68,8 +68,9 @@ TEST(SaveIoTest, SavingOverAnExistingFileIsOneWriteAndOneFlush) {
         const ScopedFileCalls seam(recording);
         d.view.Click(IDOK);
     }
-    EXPECT_EQ(recording.calls, (Calls{"open config.bin read-write", "stat", "lock", "read",
-                                      "write 128 at 0", "flush", "close"}));
+    EXPECT_EQ(recording.calls,
+              (Calls{"open . read", "lock", "open config.bin read-write", "stat", "lock", "read",
+                     "write 128 at 0", "flush", "close", "close"}));
     EXPECT_EQ(d.view.messages.at(0).caption, u"Success");
 }
 
@@ -81,9 +82,10 @@ TEST(SaveIoTest, ANewFileAlsoHasItsFolderEntrySynced) {
         const ScopedFileCalls seam(recording);
         d.view.Click(IDOK);
     }
-    EXPECT_EQ(recording.calls, (Calls{"open config.bin read-write", "open . read", "close",
-                                      "open config.bin create read-write", "lock", "write 128 at 0",
-                                      "flush", "close", "open . read", "flush", "close"}));
+    EXPECT_EQ(recording.calls,
+              (Calls{"open . read", "lock", "open config.bin read-write", "open . read", "close",
+                     "open config.bin create read-write", "lock", "write 128 at 0", "flush",
+                     "close", "open . read", "flush", "close", "close"}));
 }
 
 TEST(SaveIoTest, OpeningTheDialogOnlyReads) {
@@ -94,7 +96,8 @@ TEST(SaveIoTest, OpeningTheDialogOnlyReads) {
     const ScopedFileCalls seam(recording);
     testing::OpenedDialog d;
     d.view.Click(IDCANCEL);
-    EXPECT_EQ(recording.calls, (Calls{"open config.bin read", "stat", "lock", "read", "close"}));
+    EXPECT_EQ(recording.calls, (Calls{"open . read", "lock", "open config.bin read", "stat", "lock",
+                                      "read", "close", "close"}));
 }
 
 }  // namespace

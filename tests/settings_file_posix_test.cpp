@@ -80,6 +80,17 @@ TEST(SettingsFileTest, OtherReadersAreWelcomeAWriterIsNot) {
     EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 0));
 }
 
+// A file being made is empty until written: nobody else may see it so.
+TEST(SettingsFileTest, CardIsHeldFromBeforeANewFileIsMade) {
+    TempFolder folder;
+    UpdateSettingsFile({}, [](const FoundSettings&) {
+        SettingsRecord record;
+        EXPECT_THROW(ReadSettingsFile({}, record), SettingsFileError);
+        return FoundSettings(SettingsRecord());
+    });
+    EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 0));
+}
+
 // Marked read-only by its owner: neither written nor deleted, even by root, who could.
 TEST(SettingsFileTest, ReadOnlyFileIsNeitherWrittenNorDeleted) {
     TempFolder folder;
