@@ -43,10 +43,19 @@ std::u16string AccessibleName(const DialogTemplate& dialog, const ControlTemplat
     if (const Setting* setting = FindSetting(control.key)) {
         return DisplayName(*setting);
     }
-    const ControlTemplate* label = FindLabel(dialog, [&control](const ControlTemplate& c) {
+    const ControlTemplate* label = RowLabel(dialog, control);
+    return label != nullptr ? TrimmedCaption(*label) : std::u16string();
+}
+
+const ControlTemplate* RowLabel(const DialogTemplate& dialog, const ControlTemplate& control) {
+    return FindLabel(dialog, [&control](const ControlTemplate& c) {
         return IsSunken(c) && SameRow(c, control) && c.rect.x < control.rect.x;
     });
-    return label != nullptr ? TrimmedCaption(*label) : std::u16string();
+}
+
+std::u16string AccessiblePart(const ControlTemplate& control) {
+    const Setting* setting = IsInput(control) ? FindSetting(control.key) : nullptr;
+    return setting != nullptr ? std::u16string(setting->part) : std::u16string();
 }
 
 std::u16string AccessibleDescription(const DialogTemplate& dialog, const ControlTemplate& control) {

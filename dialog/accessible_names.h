@@ -13,6 +13,12 @@ namespace vesko {
 // Empty for other controls, which carry their own caption.
 std::u16string AccessibleName(const DialogTemplate& dialog, const ControlTemplate& control);
 
+// The sunken label that starts the input's row, or nullptr.
+const ControlTemplate* RowLabel(const DialogTemplate& dialog, const ControlTemplate& control);
+
+// Which input of its row it is, where one label serves two ("week"); empty elsewhere.
+std::u16string AccessiblePart(const ControlTemplate& control);
+
 // A plain label to the right of an input that goes with its setting ("MPH (0-255)"); empty
 // where there is none.
 std::u16string AccessibleDescription(const DialogTemplate& dialog, const ControlTemplate& control);

@@ -267,6 +267,32 @@ TEST_F(Win32ShellTest, InvokeAnswersAsTheDirectCalls) {
 
 // Tab goes through the enabled tab stops in template order and back to "OK (Save)"; the
 // dialog manager passes over disabled ones (the speed limit and the manual DST dates).
+// A screen reader hears a new entry: its list says its value changed.
+TEST_F(Win32ShellTest, ChangedSelectionIsAnnounced) {
+    static std::vector<HWND> changed;
+    changed.clear();
+    const HWINEVENTHOOK hook = ::SetWinEventHook(
+        EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+        [](HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+            if (object == OBJID_CLIENT && child == CHILDID_SELF) {
+                changed.push_back(hwnd);
+            }
+        },
+        ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    HWND audio = nullptr;
+    Run([&audio](HWND hwnd) {
+        audio = ::GetDlgItem(hwnd, IDC_AUDIO);
+        ::SendMessageW(audio, WM_KEYDOWN, VK_UP, 0);  // the user's arrow key: ON
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::DispatchMessageW(&message);
+        }
+    });
+    ::UnhookWinEvent(hook);
+    EXPECT_NE(std::find(changed.begin(), changed.end(), audio), changed.end());
+}
+
 TEST_F(Win32ShellTest, TabWalksTheEnabledTabStopsInTemplateOrder) {
     Run([](HWND hwnd) {
         std::vector<HWND> expected;

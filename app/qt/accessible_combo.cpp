@@ -3,25 +3,38 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QComboBox>
+#include <QPointer>
 
+#include <algorithm>
 #include <memory>
 
 namespace vesko {
 
 namespace {
 
-class NamedComboAccessible final : public QAccessibleWidget {
-public:
-    explicit NamedComboAccessible(QComboBox* combo)
-        : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+constexpr char kLabelProperty[] = "veskoRowLabel";
 
-    // Unnamed, a list is known by its entry, as Qt has it.
+class ListAccessible final : public QAccessibleWidget {
+public:
+    explicit ListAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
     QString text(QAccessible::Text which) const override {
-        const bool named = !combo()->accessibleName().isEmpty();
-        return which == QAccessible::Value || (which == QAccessible::Name && !named)
+        return which == QAccessible::Name || which == QAccessible::Value
                    ? combo()->currentText()
                    : QAccessibleWidget::text(which);
+    }
+
+    // The row's label as well as any buddy of the list's own.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override {
+        auto found = QAccessibleWidget::relations(match);
+        auto* label = qvariant_cast<QObject*>(combo()->property(kLabelProperty));
+        if ((match & QAccessible::Label) != 0 && label != nullptr &&
+            std::none_of(found.begin(), found.end(),
+                         [label](const auto& pair) { return pair.first->object() == label; })) {
+            found.append({QAccessible::queryAccessibleInterface(label), QAccessible::Label});
+        }
+        return found;
     }
 
     // The open list, whose entries a screen reader walks.
@@ -50,24 +63,31 @@ private:
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
-QAccessibleInterface* NamedComboFactory(const QString& class_name, QObject* object) {
-    // Asked once per list, possibly before it is named: the name is read when announced.
+QAccessibleInterface* ListFactory(const QString& class_name, QObject* object) {
     auto* combo = qobject_cast<QComboBox*>(object);
     if (class_name != QLatin1String("QComboBox") || combo == nullptr) {
         return nullptr;
     }
     // Qt's accessibility cache owns the interface from here on.
-    return std::make_unique<NamedComboAccessible>(combo).release();
+    return std::make_unique<ListAccessible>(combo).release();
 }
 
 }  // namespace
 
-void AnnounceListsByTheirNames() {
+void InstallListAccessibility() {
     static const bool installed = [] {
-        QAccessible::installFactory(NamedComboFactory);
+        QAccessible::installFactory(ListFactory);
         return true;
     }();
     static_cast<void>(installed);
+}
+
+void LabelList(QComboBox& list, QLabel& label, const QString& description) {
+    if (label.buddy() == nullptr) {
+        label.setBuddy(&list);  // the toolkit's own way, for the row's first list
+    }
+    list.setProperty(kLabelProperty, QVariant::fromValue<QObject*>(&label));
+    list.setAccessibleDescription(description);
 }
 
 }  // namespace vesko

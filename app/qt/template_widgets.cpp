@@ -39,7 +39,7 @@ std::unique_ptr<QWidget> CreateControl(QWidget& page, const ControlTemplate& con
             return button;
         }
         case ControlKind::kDropDownList: {
-            AnnounceListsByTheirNames();
+            InstallListAccessibility();
             auto combo = std::make_unique<QComboBox>(&page);
             if (const ComboBinding* binding = FindComboBinding(control.id)) {
                 for (const std::u16string_view entry : binding->table->entries) {
@@ -74,6 +74,25 @@ std::unique_ptr<QWidget> CreateControl(QWidget& page, const ControlTemplate& con
         }
     }
     return nullptr;
+}
+
+// Widgets are owned in template order.
+void LabelLists(const DialogTemplate& layout, const TemplateWidgets& widgets) {
+    const auto widget_of = [&](const ControlTemplate& control) {
+        return widgets.owned.at(static_cast<std::size_t>(&control - layout.controls.data())).get();
+    };
+    for (const ControlTemplate& control : layout.controls) {
+        const ControlTemplate* label = RowLabel(layout, control);
+        if (control.kind != ControlKind::kDropDownList || label == nullptr) {
+            continue;
+        }
+        QString description = ToQString(AccessibleDescription(layout, control));
+        if (description.isEmpty()) {
+            description = ToQString(AccessiblePart(control));
+        }
+        LabelList(*qobject_cast<QComboBox*>(widget_of(control)),
+                  *qobject_cast<QLabel*>(widget_of(*label)), description);
+    }
 }
 
 }  // namespace
@@ -130,7 +149,10 @@ TemplateWidgets BuildFromTemplate(QWidget& window, QWidget& page, const DialogTe
         widget->setGeometry(geometry);
         widget->setObjectName(
             QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
-        widget->setAccessibleName(ToQString(AccessibleName(layout, control)));
+        // A list is named by its entry, its label found through a relation (below).
+        if (control.kind != ControlKind::kDropDownList) {
+            widget->setAccessibleName(ToQString(AccessibleName(layout, control)));
+        }
         widget->setAccessibleDescription(ToQString(AccessibleDescription(layout, control)));
         if (control.id != IDC_STATIC) {
             widgets.by_id[control.id] = widget;
@@ -145,6 +167,7 @@ TemplateWidgets BuildFromTemplate(QWidget& window, QWidget& page, const DialogTe
             widget->setFocusPolicy(Qt::NoFocus);
         }
     }
+    LabelLists(layout, widgets);
     return widgets;
 }
 

@@ -119,6 +119,9 @@ void Win32DialogView::OnCommand(WORD id, WORD code) {
     switch (code) {
         case CBN_SELCHANGE:  // sent for the user's choices only
             if (FindComboBinding(id) != nullptr) {
+                // The entry is the list's value to screen readers, and the system's combo
+                // box does not say when it changes.
+                ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, Item(id), OBJID_CLIENT, CHILDID_SELF);
                 logic_->OnSelectionChanged(id);
             }
             break;
