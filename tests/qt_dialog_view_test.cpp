@@ -104,19 +104,21 @@ TEST_F(QtDialogViewTest, TabOrderFollowsTheTemplateAndOkIsTheDefault) {
     EXPECT_FALSE(qobject_cast<QPushButton*>(view.Control(IDCANCEL))->isDefault());
 }
 
-// What a screen reader says for an input: a text field's name, or for a list its labelling
-// label and the part of the row it is (its description).
-QString HeardLabel(QAccessibleInterface* input) {
+// What a screen reader says for an input: a text field's name, or for a list the one label
+// that labels it and the part of the row it is (its description, where there is one).
+QString HeardLabel(QAccessibleInterface* input, const ControlTemplate& control) {
     if (input->role() != QAccessible::ComboBox) {
         return input->text(QAccessible::Name);
     }
     const auto labels = input->relations(QAccessible::Label);
+    EXPECT_EQ(labels.size(), 1) << control.name;
     if (labels.isEmpty()) {
         return {};
     }
     const QString label = labels.first().first->text(QAccessible::Name).trimmed();
-    const QString part = input->text(QAccessible::Description);
-    return part.isEmpty() || part.contains(u'(') ? label : label + u' ' + part;
+    const QString part = ToQString(AccessiblePart(control));
+    EXPECT_EQ(input->text(QAccessible::Description), part) << control.name;
+    return part.isEmpty() ? label : label + u' ' + part;
 }
 
 TEST_F(QtDialogViewTest, ScreenReadersHearEachInputByItsLabelAndEachListByItsEntry) {
@@ -128,8 +130,13 @@ TEST_F(QtDialogViewTest, ScreenReadersHearEachInputByItsLabelAndEachListByItsEnt
             QAccessibleInterface* accessible =
                 QAccessible::queryAccessibleInterface(view.Control(control.id));
             ASSERT_NE(accessible, nullptr) << control.name;
-            EXPECT_EQ(HeardLabel(accessible), expected) << control.name;
-            labels.insert(HeardLabel(accessible));
+            const QString heard = HeardLabel(accessible, control);
+            EXPECT_EQ(heard, expected) << control.name;
+            if (control.kind == ControlKind::kEdit) {
+                EXPECT_EQ(accessible->text(QAccessible::Description),
+                          ToQString(AccessibleDescription(kSettingsDialog, control)));
+            }
+            labels.insert(heard);
         }
     }
     EXPECT_EQ(labels.size(), 26u);

@@ -265,8 +265,6 @@ TEST_F(Win32ShellTest, InvokeAnswersAsTheDirectCalls) {
     });
 }
 
-// Tab goes through the enabled tab stops in template order and back to "OK (Save)"; the
-// dialog manager passes over disabled ones (the speed limit and the manual DST dates).
 // A screen reader hears a new entry: its list says its value changed.
 TEST_F(Win32ShellTest, ChangedSelectionIsAnnounced) {
     static std::vector<HWND> changed;
@@ -293,6 +291,8 @@ TEST_F(Win32ShellTest, ChangedSelectionIsAnnounced) {
     EXPECT_NE(std::find(changed.begin(), changed.end(), audio), changed.end());
 }
 
+// Tab goes through the enabled tab stops in template order and back to "OK (Save)"; the
+// dialog manager passes over disabled ones (the speed limit and the manual DST dates).
 TEST_F(Win32ShellTest, TabWalksTheEnabledTabStopsInTemplateOrder) {
     Run([](HWND hwnd) {
         std::vector<HWND> expected;

@@ -14,9 +14,16 @@ namespace {
 
 constexpr char kLabelProperty[] = "veskoRowLabel";
 
-class ListAccessible final : public QAccessibleWidget {
+// The entry is also the list's text: where the toolkit offers no selection to ask, that is
+// where screen readers such as Orca read a closed list's entry.
+class ListAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ListAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
 
     QString text(QAccessible::Text which) const override {
         return which == QAccessible::Name || which == QAccessible::Value
@@ -24,15 +31,38 @@ public:
                    : QAccessibleWidget::text(which);
     }
 
+    // The entry as read-only text.
+    QString text(int start, int end) const override {
+        return combo()->currentText().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(combo()->currentText().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
     // The row's label as well as any buddy of the list's own.
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
         QAccessible::Relation match) const override {
         auto found = QAccessibleWidget::relations(match);
-        auto* label = qvariant_cast<QObject*>(combo()->property(kLabelProperty));
+        QObject* label = qvariant_cast<QPointer<QObject>>(combo()->property(kLabelProperty)).data();
         if ((match & QAccessible::Label) != 0 && label != nullptr &&
             std::none_of(found.begin(), found.end(),
                          [label](const auto& pair) { return pair.first->object() == label; })) {
-            found.append({QAccessible::queryAccessibleInterface(label), QAccessible::Label});
+            if (QAccessibleInterface* labelling = QAccessible::queryAccessibleInterface(label)) {
+                found.append({labelling, QAccessible::Label});
+            }
         }
         return found;
     }
@@ -86,7 +116,15 @@ void LabelList(QComboBox& list, QLabel& label, const QString& description) {
     if (label.buddy() == nullptr) {
         label.setBuddy(&list);  // the toolkit's own way, for the row's first list
     }
-    list.setProperty(kLabelProperty, QVariant::fromValue<QObject*>(&label));
+    // A screen reader that reads the entry as the list's text hears a new one as new text.
+    QObject::connect(&list, &QComboBox::currentTextChanged,
+                     [&list, shown = list.currentText()](const QString& entry) mutable {
+                         QAccessibleTextUpdateEvent event(&list, 0, shown, entry);
+                         QAccessible::updateAccessibility(&event);
+                         shown = entry;
+                     });
+    // Guarded: the label may go first when the window is torn down.
+    list.setProperty(kLabelProperty, QVariant::fromValue(QPointer<QObject>(&label)));
     list.setAccessibleDescription(description);
 }
 
