@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "app/qt/template_widgets.h"
+
 namespace vesko {
 
 namespace {
@@ -112,7 +114,7 @@ void InstallListAccessibility() {
     static_cast<void>(installed);
 }
 
-void LabelList(QComboBox& list, QLabel& label, const QString& description) {
+void LabelList(QComboBox& list, QLabel& label, std::u16string_view description) {
     if (label.buddy() == nullptr) {
         label.setBuddy(&list);  // the toolkit's own way, for the row's first list
     }
@@ -125,7 +127,7 @@ void LabelList(QComboBox& list, QLabel& label, const QString& description) {
                      });
     // Guarded: the label may go first when the window is torn down.
     list.setProperty(kLabelProperty, QVariant::fromValue(QPointer<QObject>(&label)));
-    list.setAccessibleDescription(description);
+    list.setAccessibleDescription(ToQString(description));
 }
 
 }  // namespace vesko

@@ -6,7 +6,8 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QString>
+
+#include <string_view>
 
 namespace vesko {
 
@@ -14,6 +15,6 @@ namespace vesko {
 void InstallListAccessibility();
 
 // `label` starts the list's row; `description` says what the label does not (its part).
-void LabelList(QComboBox& list, QLabel& label, const QString& description);
+void LabelList(QComboBox& list, QLabel& label, std::u16string_view description);
 
 }  // namespace vesko

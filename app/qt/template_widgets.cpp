@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <string>
 
 #include "app/qt/accessible_combo.h"
 #include "app/qt/single_line_edit.h"
@@ -86,9 +87,9 @@ void LabelLists(const DialogTemplate& layout, const TemplateWidgets& widgets) {
         if (control.kind != ControlKind::kDropDownList || label == nullptr) {
             continue;
         }
-        QString description = ToQString(AccessibleDescription(layout, control));
-        if (description.isEmpty()) {
-            description = ToQString(AccessiblePart(control));
+        std::u16string description = AccessibleDescription(layout, control);
+        if (description.empty()) {
+            description = AccessiblePart(control);
         }
         LabelList(*qobject_cast<QComboBox*>(widget_of(control)),
                   *qobject_cast<QLabel*>(widget_of(*label)), description);
