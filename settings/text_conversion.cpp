@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
+
+#include <utf8.h>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -78,48 +81,25 @@ std::u16string FirmwareVersionText(std::span<const std::uint8_t> bytes) {
 }
 #endif
 
-std::u16string FromUtf8(std::string_view text) {
-    std::u16string out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-        char32_t c = extra == 0 ? lead : lead & (0x3Fu >> extra);
-        for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < text.size(); ++k) {
-            c = (c << 6) |
-                (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3Fu);
-        }
-        i += static_cast<std::size_t>(extra) + 1;
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(c));
-        }
+std::optional<std::u16string> DecodeUtf8(std::string_view text) {
+    if (!utf8::is_valid(text.begin(), text.end())) {
+        return std::nullopt;
     }
+    std::u16string out;
+    utf8::utf8to16(text.begin(), text.end(), std::back_inserter(out));
     return out;
+}
+
+std::u16string FromUtf8(std::string_view text) {
+    std::string valid;
+    utf8::replace_invalid(text.begin(), text.end(), std::back_inserter(valid));
+    return *DecodeUtf8(valid);
 }
 
 std::string ToUtf8(std::u16string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
-        const char32_t c = NextCharacter(text, i).value_or(U'\uFFFD');
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
+        utf8::append(NextCharacter(text, i).value_or(U'\uFFFD'), std::back_inserter(out));
     }
     return out;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,7 +20,11 @@ void TextToBytes(std::u16string_view text, std::span<std::uint8_t> target);
 // the stand-in for the system's ANSI code page where there is none.
 std::u16string FirmwareVersionText(std::span<const std::uint8_t> bytes);
 
-// For the system's own texts (error reasons), which come as UTF-8.
+// Text people typed, as UTF-8: nothing unless every sequence is valid (no overlong forms,
+// stray or missing continuation bytes, encoded surrogates).
+std::optional<std::u16string> DecodeUtf8(std::string_view text);
+// For the system's own texts (error reasons), which come as UTF-8: what is not valid
+// becomes U+FFFD rather than other characters.
 std::u16string FromUtf8(std::string_view text);
 // For texts going to a terminal or a JSON file. An unpaired surrogate, which Windows names
 // may hold but UTF-8 cannot carry, becomes U+FFFD.

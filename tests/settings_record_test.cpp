@@ -84,6 +84,16 @@ TEST(TextConversionTest, SystemTextsDecodeFromUtf8) {
     EXPECT_EQ(FromUtf8("Aucun espace disponible sur le p\xC3\xA9riph\xC3\xA9rique"),
               u"Aucun espace disponible sur le p\u00E9riph\u00E9rique");
     EXPECT_EQ(FromUtf8("\xE2\x82\xAC \xF0\x9F\x98\x80"), u"\u20AC \U0001F600");
+    EXPECT_EQ(FromUtf8("\xC1\x81Z"), u"\uFFFDZ") << "never another character";
+}
+
+// Overlong forms, stray and missing continuation bytes, encoded surrogates.
+TEST(TextConversionTest, TypedTextMustBeValidUtf8) {
+    for (const char* bad : {"\xC1\x81", "\x81Z", "\xC1\x8FN", "\xE2\x82", "\xED\xA0\x80",
+                            "\xF4\x90\x80\x80", "\xE0\x80\xAF"}) {
+        EXPECT_FALSE(DecodeUtf8(bad)) << bad;
+    }
+    EXPECT_EQ(DecodeUtf8("A\xC3\xA9\xF0\x9F\x98\x80"), u"A\u00E9\U0001F600");
 }
 
 TEST(DefaultsTest, StoredValuesOfTheFactorySettings) {

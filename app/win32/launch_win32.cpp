@@ -3,21 +3,15 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/win32/win32_text.h"
+#include "settings/text_conversion.h"
+
 namespace vesko {
 
 namespace {
 
-std::wstring FromUtf8(const std::string& text) {
-    const int size =
-        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                          size);
-    return wide;
-}
-
 void ShowBox(const std::string& text, const wchar_t* caption, UINT icon) {
-    ::MessageBoxW(nullptr, FromUtf8(text).c_str(), caption, MB_OK | icon);
+    ::MessageBoxW(nullptr, ToWide(FromUtf8(text)).c_str(), caption, MB_OK | icon);
 }
 
 }  // namespace
