@@ -6,6 +6,12 @@
 #include <fstream>
 #include <sstream>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include <nlohmann/json.hpp>
+
 #include "app/cli/cli.h"
 #include "dialog/control_ids.h"
 #include "fake_dialog_view.h"
@@ -24,11 +30,12 @@ struct CliRun {
     std::string err;
 };
 
-CliRun Cli(const std::vector<std::string>& arguments) {
+CliRun Cli(const std::vector<std::string>& arguments, const std::string& input = "") {
     std::ostringstream out;
     std::ostringstream err;
+    std::istringstream in(input);
     const testing::FixedClock clock(OpenedDialog::kNow);
-    const int status = cli::RunCli(arguments, out, err, clock);
+    const int status = cli::RunCli(arguments, out, err, in, clock);
     return {status, out.str(), err.str()};
 }
 
@@ -64,18 +71,18 @@ TEST_F(CliTest, ShowAndGetPrintWhatTheWindowShows) {
     const CliRun show = Cli({"show", "card"});
     EXPECT_EQ(show.status, 0);
     EXPECT_NE(show.out.find("Time Zone:                  GMT +1:00\n"), std::string::npos);
-    EXPECT_NE(show.out.find("Video Resolution:           unknown (7)\n"), std::string::npos);
+    EXPECT_NE(show.out.find("Video Resolution:           byte:7\n"), std::string::npos);
     EXPECT_NE(show.out.find("Firmware Version:           QX100-2.01\n"), std::string::npos);
-    EXPECT_NE(Cli({"show", "--json", "card"}).out.find("\"time-zone\": \"GMT +1:00\""),
-              std::string::npos);
-    EXPECT_EQ(Cli({"get", "card/config.bin", "time-zone", "dst-start-month"}).out,
-              "GMT +1:00\nMar\n");
+    EXPECT_EQ(Cli({"get", "card/config.bin", "time-zone", "dst-start-month", "firmware-version"}).out,
+              "GMT +1:00\nMar\nQX100-2.01\n");
 }
 
-TEST_F(CliTest, SetChecksEveryValueAndKeepsTheRecordersBytes) {
+// Entries in any case and spacing, the short forms, and the stored byte only as byte:N.
+TEST_F(CliTest, SetTakesTheFormsPeopleWriteAndKeepsTheRecordersBytes) {
     MakeCard("card", RecorderCard());
-    const CliRun set = Cli({"set", "card", "time-zone= gmt +1:00 ", "speed-limit=255",
-                            "dst-start-week=4", "vehicle-number=AB-12 3"});
+    const CliRun set =
+        Cli({"set", "card", "time-zone= gmt+1:00 ", "speed-limit=255", "dst-start-week=4TH",
+             "vehicle-number=AB-12 3", "g-sensor-x=Level 3", "video-resolution=byte:7"});
     ASSERT_EQ(set.status, 0) << set.err;
     EXPECT_EQ(set.out, "ok card\n");
     SettingsRecord expected = RecorderCard();
@@ -83,18 +90,31 @@ TEST_F(CliTest, SetChecksEveryValueAndKeepsTheRecordersBytes) {
     expected.SetByte(fields::kSpeedLimit, 255);
     expected.SetByte(fields::kDstStartWeek, 4);
     expected.SetText(fields::kVehicleNumber, u"AB-12 3");
+    expected.SetByte(fields::kGSensorX, 3);
+    expected.SetByte(fields::kVideoResolution, 7);
     EXPECT_EQ(Card("card"), testing::SavedAt(expected));
+    for (const auto& [zone, byte] : {std::pair{"+2", 14}, {"GMT-8", 4}, {"UTC+02:00", 14},
+                                     {"-0", 12}, {"gmt -8:00", 4}, {"+12", 24}}) {
+        ASSERT_EQ(Cli({"set", "card", std::string("time-zone=") + zone}).status, 0) << zone;
+        EXPECT_EQ(Card("card").at(fields::kTimeZone.offset), byte) << zone;
+    }
 }
 
 // Bad input: a clear message, exit status 2 and the card as it was.
 TEST_F(CliTest, RefusalsWriteNothing) {
     const SettingsRecord card = RecorderCard();
     MakeCard("card", card);
-    std::ofstream("broken.json") << "{\n  \"time-zone\": 3,\n  oops\n}";
+    std::ofstream("broken.json") << "{\n  \"time-zone\": \"GMT\",\n  oops\n}";
     std::ofstream("typed.json") << R"({"speed-limit": "60"})";
     std::ofstream("overflow.json") << R"({"speed-limit": 6e999})";
     std::ofstream("locked.json") << R"({"speed-limit": 60})";
     std::ofstream("huge.json") << "{\"vehicle-number\": \"" << std::string(70000, 'A') << "\"}";
+    std::ofstream("twice.json") << R"({"audio": "ON", "audio": "OFF"})";
+    std::ofstream("empty.json") << "{}";
+    std::ofstream("escape.json") << R"({"\u001b]0;PWNED\u0007": 1, "audio": "ON\u0000"})";
+    std::ofstream("zero-char.json") << R"({"audio": "ON\u0000"})";
+    std::ofstream("big.json") << R"({"speed-limit": 18446744073709551616})";
+    std::ofstream("list.json") << R"({"audio": 1})";
     std::filesystem::create_directories("folder/config.bin");
     const struct {
         std::vector<std::string> arguments;
@@ -102,7 +122,7 @@ TEST_F(CliTest, RefusalsWriteNothing) {
     } cases[] = {
         {{"set", "card", "wifi-ssd=x"}, "did you mean \"wifi-ssid\"?"},
         {{"set", "card", "audio=loud"}, "\"ON\", \"OFF\""},
-        {{"set", "card", "time-zone=3", "wifi-password=1234567"}, "Length less than 8."},
+        {{"set", "card", "time-zone=+3", "wifi-password=1234567"}, "Length less than 8."},
         {{"set", "card", "wifi-ssid="}, "Please Enter WiFi SSID."},
         {{"set", "card", "speed-limit=300"}, "speed limit more than 255 MPH."},
         {{"set", "card", "vehicle-number=\xC3\xA9t\xC3\xA9"}, "Please enter 0-9,'_',a-z,A-Z."},
@@ -111,24 +131,54 @@ TEST_F(CliTest, RefusalsWriteNothing) {
         {{"apply", "overflow.json", "card"}, "malformed JSON: number overflow"},
         {{"apply", "typed.json", "card"}, "expected a whole number"},
         {{"apply", "huge.json", "card"}, "larger than 64 KiB"},
-        {{"apply", "locked.json", "no-such-card"}, "neither a folder nor a config.bin"},
+        {{"apply", "locked.json", "locked.json"}, "locked.json is no card"},
         {{"apply", "locked.json", "folder/config.bin"},
          "folder/config.bin: It is not a regular file"},
         {{"frobnicate"}, "unknown command \"frobnicate\""},
+        {{"set", "card", "audio=on", "audio=off"}, "audio is given twice"},
+        {{"apply", "twice.json", "card"}, "\"audio\" is given twice"},
+        {{"set", "card", "vehicle-number=\xC1\x81\xC1\x82"}, "not valid UTF-8 text: \"\\xc1\\x81"},
+        {{"set", "card", "audio=\xC1\x8FN"}, "not valid UTF-8"},
+        {{"set", "card", "speed-limit="}, "speed-limit: no value given"},
+        {{"set", "card", "audio= "}, "audio: no value given"},
+        {{"set", "card", "audio=1"}, "\"1\" is not one of its entries"},
+        {{"set", "card", "=ON"}, "unknown key \"\"; vesko-cli keys lists them"},
+        {{"set", "card", "last-saved=x"}, "\"last-saved\" is read-only"},
+        {{"apply", "empty.json", "card"}, "the profile sets nothing"},
+        {{"apply", "escape.json", "card"}, "unknown key \"\\x1b]0;PWNED\\x07\""},
+        {{"apply", "zero-char.json", "card"}, "\"ON\\0\" is not one of its entries"},
+        {{"apply", "big.json", "card"}, "not 18446744073709551616"},
+        {{"apply", "list.json", "card"}, "expected one of its entries, as a string, not 1"},
+        {{"apply", "card", "card"}, "card is a folder, not a profile"},
+        {{"apply", "no-such.json", "card"}, "no-such.json does not exist"},
+        {{"apply", "-", "card"}, "standard input: malformed JSON"},
+        {{"set", "audio=off"}, "the card comes first"},
+        {{"format"}, "format: CARD is required (. for the current folder)"},
+        {{"show", "--bogus"}, "unknown option \"--bogus\"\nRun vesko-cli show --help"},
+        {{"-V"}, "unknown option \"-V\""},
+        {{"get", "nowhere", "audio"}, "the card nowhere does not exist"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         const CliRun run = Cli(c.arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << "never raw to a terminal";
         EXPECT_EQ(Card("card"), Bytes(card.bytes().begin(), card.bytes().end()));
     }
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo("fifo.json", 0600), 0);  // would block a reader for ever
+    EXPECT_NE(Cli({"diff", "fifo.json", "card"}).err.find("fifo.json is not a regular file"),
+              std::string::npos);
+#endif
     EXPECT_TRUE(std::filesystem::is_empty("folder/config.bin"));
     // A name Windows allows but no UTF-8 can carry: refused, not a crash.
     std::ostringstream out;
     std::ostringstream err;
     const testing::FixedClock clock(OpenedDialog::kNow);
-    EXPECT_EQ(cli::RunWindowsCli(u"vesko-cli apply locked.json card\xDC00", out, err, clock), 2);
+    std::istringstream in;
+    EXPECT_EQ(cli::RunWindowsCli(u"vesko-cli apply locked.json card\xDC00", out, err, in, clock),
+              2);
     EXPECT_EQ(err.str(), "vesko-cli: not valid Unicode text: card\xEF\xBF\xBD\n");
 }
 
@@ -143,12 +193,13 @@ TEST_F(CliTest, RecordersWithoutWifiKeepTheirWifiBytes) {
     MakeCard("locked", RecorderCard("DV302-1.07"));
     const CliRun set = Cli({"set", "locked", "wifi-ssid=Fleet"});
     EXPECT_EQ(set.status, 1);
-    EXPECT_NE(set.out.find("failed locked: wifi-ssid: this recorder has no Wi-Fi"),
+    EXPECT_NE(set.err.find("failed locked: wifi-ssid: this recorder has no Wi-Fi"),
               std::string::npos);
     std::ofstream("profile.json") << R"({"wifi-ssid": "Fleet", "audio": "ON"})";
     const CliRun apply = Cli({"apply", "profile.json", "locked"});
     EXPECT_EQ(apply.status, 0);
-    EXPECT_NE(apply.out.find("ok locked (no Wi-Fi on this recorder"), std::string::npos);
+    EXPECT_EQ(apply.out, "ok locked\n");
+    EXPECT_EQ(apply.err, "locked: no Wi-Fi on this recorder: its Wi-Fi settings kept\n");
     SettingsRecord expected = RecorderCard("DV302-1.07");
     expected.SetByte(fields::kAudio, 0);
     EXPECT_EQ(Card("locked"), testing::SavedAt(expected));
@@ -166,7 +217,8 @@ TEST_F(CliTest, ExportThenApplyGivesTheSameSettings) {
     std::filesystem::create_directory("new");
     EXPECT_EQ(apply.status, 2) << "a card that is no folder stops the command first";
     const CliRun again = Cli({"apply", "profile.json", "b", "new"});
-    EXPECT_EQ(again.out, "ok b\nok new\n2 of 2 cards written, 0 failed\n");
+    EXPECT_EQ(again.out, "ok b\nok new\n");
+    EXPECT_NE(again.err.find("2 of 2 cards written, 0 failed\n"), std::string::npos);
     const CliRun diff = Cli({"diff", "a", "b"});
     EXPECT_EQ(diff.status, 0) << diff.out;
     EXPECT_EQ(Cli({"diff", "profile.json", "new"}).status, 0);
@@ -185,13 +237,65 @@ TEST_F(CliTest, ExportsOnlyWhatAProfileCanSetAndApplyCountsEveryFailure) {
     std::filesystem::create_directories("gone2/config.bin");
     const CliRun apply = Cli({"apply", "profile.json", "gone1", "odd", "gone2"});
     EXPECT_EQ(apply.status, 1);
-    EXPECT_NE(apply.out.find("1 of 3 cards written, 2 failed"), std::string::npos) << apply.out;
+    EXPECT_EQ(apply.out, "ok odd\n");
+    EXPECT_NE(apply.err.find("1 of 3 cards written, 2 failed"), std::string::npos) << apply.err;
     EXPECT_EQ(Card("odd").at(fields::kVideoResolution.offset), 200);
 
     std::filesystem::create_directory("empty");
     const CliRun none = Cli({"export", "empty"});  // factory settings would reset a fleet
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, "");
+}
+
+// Against a profile only what it holds counts: "would apply change this card?".
+TEST_F(CliTest, DiffAndDryRunAnswerWhatApplyWouldChange) {
+    SettingsRecord on = RecorderCard();
+    on.SetByte(fields::kAudio, 0);
+    MakeCard("on", on);
+    SettingsRecord off = RecorderCard();  // audio OFF, the factory setting
+    off.SetByte(fields::kTimeZone, 13);
+    MakeCard("off", off);
+    std::ofstream("quiet.json") << R"({"audio": "off", "time-zone": "+1"})";
+    EXPECT_EQ(Cli({"diff", "quiet.json", "off"}).status, 0);
+    const CliRun diff = Cli({"diff", "on", "-"}, R"({"audio": "OFF"})");
+    EXPECT_EQ(diff.status, 1);
+    EXPECT_EQ(diff.out, "audio: \"ON\" -> \"OFF\"\n");
+    const CliRun dry = Cli({"apply", "--dry-run", "quiet.json", "on", "off"});
+    EXPECT_EQ(dry.status, 0) << dry.err;
+    EXPECT_EQ(dry.out,
+              "on: audio: \"ON\" -> \"OFF\"\non: time-zone: \"GMT -5:00 EST\" -> \"GMT +1:00\"\n"
+              "off: no change\n");
+    EXPECT_EQ(Card("on"), Bytes(on.bytes().begin(), on.bytes().end()));
+}
+
+// show --json gives the settings as a profile takes them, and a card that is not quite
+// one is said: its size, or its error.
+TEST_F(CliTest, ShowJsonIsAProfileAndOddCardsAreNamed) {
+    SettingsRecord source = RecorderCard();
+    source.SetByte(fields::kVideoResolution, 9);  // only byte:9 can carry it
+    source.SetText(fields::kWifiSsid, u"Depot 7");
+    MakeCard("a", source);
+    MakeCard("b", FactoryDefaults());
+    std::filesystem::create_directory("zero");
+    std::ofstream("zero/config.bin").close();
+    const CliRun show = Cli({"show", "--json", "a", "zero"});
+    const auto cards = nlohmann::json::parse(show.out);
+    EXPECT_EQ(cards[0]["settings"]["speed-limit"], 60);
+    EXPECT_EQ(cards[0]["read-only"]["last-saved"], nullptr);
+    EXPECT_EQ(cards[1]["note"], "config.bin is 0 bytes, not 128");
+    std::ofstream("profile.json") << cards[0]["settings"].dump();
+    ASSERT_EQ(Cli({"apply", "profile.json", "b"}).status, 0);
+    EXPECT_EQ(Cli({"diff", "a", "b"}).out, "");
+
+    const CliRun exported = Cli({"export", "zero"});
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_EQ(exported.out, "");
+    EXPECT_NE(exported.err.find("config.bin is 0 bytes, not 128"), std::string::npos);
+    const CliRun set = Cli({"set", "zero", "audio=off"});
+    EXPECT_NE(set.err.find("Length less than 8. (config.bin is 0 bytes, not 128)"),
+              std::string::npos)
+        << set.err;
+    EXPECT_EQ(std::filesystem::file_size("zero/config.bin"), 0u);
 }
 
 // The window's Default Set, Format SD Card and save, card for card.
@@ -213,6 +317,8 @@ TEST_F(CliTest, DefaultsFormatAndStampTimeWriteWhatTheWindowWrites) {
 
     ASSERT_EQ(Cli({"format", "cli"}).status, 0);
     EXPECT_EQ(Card("cli").at(fields::kFormatSdCard.offset), 1);
+    ASSERT_EQ(Cli({"format", "--cancel", "cli"}).status, 0);
+    EXPECT_EQ(Card("cli").at(fields::kFormatSdCard.offset), 0);
     std::filesystem::remove("cli/config.bin");
     MakeCard("cli", record);
     ASSERT_EQ(Cli({"stamp-time", "cli"}).status, 0);

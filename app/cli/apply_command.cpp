@@ -1,9 +1,64 @@
-// apply PROFILE CARD...: the profile's settings onto each card, a line per card.
+// apply PROFILE CARD...: the profile's settings onto each card, or with --dry-run what that
+// would change.
+#include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
 #include "app/cli/profile.h"
+#include "app/cli/safe_text.h"
 #include "settings/setting_rules.h"
+#include "settings/text_conversion.h"
 
 namespace vesko::cli {
+
+namespace {
+
+CardChange ApplyProfile(const Profile& profile) {
+    return [&profile](const Card&, LoadedCard& loaded) {
+        const bool locked = HasWifiLock(loaded.record);
+        bool kept_wifi = false;
+        for (const SettingValue& value : profile) {
+            if (locked && IsWifiSetting(*value.setting)) {
+                kept_wifi = true;
+                continue;
+            }
+            Apply(loaded.record, value);
+        }
+        return kept_wifi ? std::string("no Wi-Fi on this recorder: its Wi-Fi settings kept")
+                         : std::string();
+    };
+}
+
+// Each key that would change, old and new, as the card is now; nothing is written.
+void DryRun(Context& context, const std::vector<Card>& cards, const CardChange& change) {
+    for (const Card& card : cards) {
+        try {
+            LoadedCard loaded = ReadCard(card, context.err);
+            const SettingsRecord before = loaded.record;
+            const std::string note = change(card, loaded);
+            const SettingsRecord after = CheckForSave(loaded.record, loaded);
+            bool changed = false;
+            for (const Setting& setting : kSettings) {
+                const std::u16string old_value = ShownValue(before, setting);
+                const std::u16string new_value = ShownValue(after, setting);
+                if (old_value != new_value) {
+                    context.out << card.name << ": " << setting.key << ": "
+                                << Quoted(ToUtf8(old_value)) << " -> " << Quoted(ToUtf8(new_value))
+                                << '\n';
+                    changed = true;
+                }
+            }
+            if (!changed) {
+                context.out << card.name << ": no change\n";
+            }
+            if (!note.empty()) {
+                context.err << card.name << ": " << note << '\n';
+            }
+        } catch (const std::runtime_error& error) {
+            context.CardFailed(card, error.what());
+        }
+    }
+}
+
+}  // namespace
 
 void AddApplyCommand(CLI::App& app, Context& context) {
     auto* command = app.add_subcommand(
@@ -13,30 +68,22 @@ void AddApplyCommand(CLI::App& app, Context& context) {
         "factory settings");
     auto profile_path = std::make_shared<std::string>();
     auto cards = std::make_shared<std::vector<std::string>>();
-    command->add_option("PROFILE", *profile_path, "the profile (from export, or written by hand)")
+    auto dry_run = std::make_shared<bool>(false);
+    command->add_option("PROFILE", *profile_path, "the profile (from export, or written by hand; - for standard input)")
         ->required();
-    command->add_option("CARD", *cards, "cards")->required();
-    command->callback([&context, profile_path, cards] {
-        const Profile profile = ReadProfile(*profile_path);
-        const std::vector<Card> resolved = ResolveCards(*cards, context.err, "written");
-        const std::size_t failed =
-            ChangeEachCard(context, resolved, [&profile](const Card&, LoadedCard& loaded) {
-                const bool locked = HasWifiLock(loaded.record);
-                bool kept_wifi = false;
-                for (const SettingValue& value : profile) {
-                    if (locked && IsWifiSetting(*value.setting)) {
-                        kept_wifi = true;
-                        continue;
-                    }
-                    Apply(loaded.record, value);
-                }
-                return kept_wifi ? std::string(
-                                       " (no Wi-Fi on this recorder: its Wi-Fi "
-                                       "settings kept)")
-                                 : std::string();
-            });
-        context.out << resolved.size() - failed << " of " << resolved.size() << " cards written, "
-                    << failed << " failed\n";
+    AddCardOperands(*command, *cards);
+    command->add_flag("--dry-run,-n", *dry_run,
+                      "print, card by card, each setting that would change (old -> new), or "
+                      "\"no change\", and write nothing");
+    command->callback([&context, profile_path, cards, dry_run] {
+        const Profile profile = ReadProfile(*profile_path, context.in);
+        const std::vector<Card> resolved =
+            ResolveCards(*cards, context.err, *dry_run ? "shown" : "written");
+        if (*dry_run) {
+            DryRun(context, resolved, ApplyProfile(profile));
+        } else {
+            ChangeEachCard(context, resolved, ApplyProfile(profile));
+        }
     });
 }
 

@@ -17,8 +17,9 @@ struct Card {
     std::filesystem::path folder;
 };
 
-// Throws BadInput for anything that is neither a folder nor a config.bin in one, and for a
-// config.bin that is there but no regular file (a folder of that name).
+// Throws BadInput for what does not exist, anything that is neither a folder nor a
+// config.bin in one, and a config.bin that is there but no regular file (a folder of that
+// name).
 Card ResolveCard(const std::string& argument);
 // Whether `path` ends in config.bin, in any case: FAT shows short names in capitals.
 bool NamesSettingsFile(const std::filesystem::path& path);
@@ -28,10 +29,13 @@ bool NamesSettingsFile(const std::filesystem::path& path);
 struct LoadedCard {
     SettingsRecord record;
     bool had_file;
+    // "config.bin is 0 bytes, not 128" where it is not 128 bytes long: what is read is then
+    // padded with zeros, or leaves bytes out, and is not quite the card's.
+    std::string odd_size = {};
 };
 LoadedCard LoadCard(const Card& card);
-// The same for commands that only read: a card without config.bin is said on `notes`, since
-// what is shown then are the factory settings, not the card's.
+// The same for commands that only read: a card without config.bin, or with one of another
+// size, is said on `notes`, since what is shown then is not quite the card's.
 LoadedCard ReadCard(const Card& card, std::ostream& notes);
 
 // How a change reaches the card: over the old file, or as a new file in its place (the
@@ -42,6 +46,10 @@ enum class SaveMode { kInPlace, kNewFile };
 // reader and writer, so that no change made meanwhile is lost. Every text and number is
 // checked as the window's save checks it, and the time is stamped. Throws CardFailed with
 // the window's message; nothing is written then.
+// `record` through the window's save checks of every text and number, stored back as its
+// save stores them. Throws CardFailed, naming an odd size of `loaded`'s file.
+SettingsRecord CheckForSave(SettingsRecord record, const LoadedCard& loaded);
+
 void ChangeCard(const Card& card, const std::function<void(LoadedCard&)>& change,
                 const Clock& clock, SaveMode mode = SaveMode::kInPlace);
 

@@ -7,6 +7,8 @@
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
 #include "app/cli/folder_identity.h"
+#include "app/cli/near_match.h"
+#include "app/cli/safe_text.h"
 #include "app/launch/windows_arguments.h"
 #include "version.h"
 
@@ -23,12 +25,89 @@ std::string Listed(const std::vector<std::string>& names) {
     return text;
 }
 
-int Refused(std::ostream& err, const std::string& reason) {
-    err << "vesko-cli: " << reason << '\n';
+// Where to read on: the command's own help once there is a command.
+std::string HelpHint(const CLI::App* command) {
+    return command ? "Run vesko-cli " + command->get_name() + " --help for its usage."
+                   : "Run vesko-cli help for the commands.";
+}
+
+// A usage error adds where the usage is told.
+int Refused(std::ostream& err, const std::string& reason, const CLI::App* command = nullptr,
+            bool usage = false) {
+    err << "vesko-cli: " << (command ? command->get_name() + ": " : "") << reason << '\n';
+    if (usage) {
+        err << HelpHint(command) << '\n';
+    }
     return 2;
 }
 
+std::vector<CLI::App*> Commands(CLI::App& app) {
+    return app.get_subcommands([](const CLI::App*) { return true; });
+}
+
+CLI::App* FindCommand(CLI::App& app, std::string_view name) {
+    const auto commands = Commands(app);
+    const auto it = std::find_if(commands.begin(), commands.end(),
+                                 [name](const CLI::App* c) { return c->get_name() == name; });
+    return it == commands.end() ? nullptr : *it;
+}
+
+// What the option parser would only call "not expected" or "a subcommand is required":
+// an unknown command or option, named as such, before any command runs.
+void CheckWords(CLI::App& app, const std::vector<std::string>& arguments, CLI::App*& command) {
+    if (arguments.empty()) {
+        throw BadInput("a command is required");
+    }
+    const std::string& first = arguments[0];
+    if (!first.starts_with('-')) {
+        command = FindCommand(app, first);
+        if (!command) {
+            std::vector<std::string_view> names;
+            for (const CLI::App* c : Commands(app)) {
+                names.push_back(c->get_name());
+            }
+            const auto nearest = NearMatch(first, names);
+            throw BadInput("unknown command " + Quoted(first) +
+                           (nearest ? "; did you mean \"" + std::string(*nearest) + "\"?" : ""));
+        }
+    }
+    for (std::size_t i = command ? 1 : 0; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
+        if (word == "--") {
+            break;
+        }
+        const std::string name = word.substr(0, word.find('='));
+        const CLI::App& owner = command ? *command : app;
+        if (word.size() > 1 && word.starts_with('-') && !owner.get_option_no_throw(name) &&
+            !(command == nullptr && (name == "--version"))) {
+            throw BadInput("unknown option " + Quoted(word));
+        }
+    }
+}
+
+void AddHelpCommand(CLI::App& app, Context& context) {
+    auto* command = app.add_subcommand("help", "Print the commands, or one command's usage");
+    auto name = std::make_shared<std::string>();
+    command->add_option("COMMAND", *name, "a command");
+    command->callback([&app, &context, name] {
+        if (name->empty()) {
+            context.out << app.help();
+            return;
+        }
+        const CLI::App* wanted = FindCommand(app, *name);
+        if (!wanted) {
+            throw BadInput("unknown command " + Quoted(*name));
+        }
+        context.out << wanted->help();
+    });
+}
+
 }  // namespace
+
+void Context::CardFailed(const Card& card, const std::string& reason) {
+    err << "failed " << card.name << ": " << reason << '\n';
+    Fail(1);
+}
 
 std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::ostream& err,
                                std::string_view done) {
@@ -64,17 +143,49 @@ std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::o
     return cards;
 }
 
+void ChangeEachCard(Context& context, const std::vector<Card>& cards, const CardChange& change,
+                    SaveMode mode) {
+    std::size_t failed = 0;
+    for (const Card& card : cards) {
+        try {
+            std::string note;
+            ChangeCard(
+                card, [&](LoadedCard& loaded) { note = change(card, loaded); }, context.clock,
+                mode);
+            context.out << "ok " << card.name << '\n';
+            if (!note.empty()) {
+                context.err << card.name << ": " << note << '\n';
+            }
+        } catch (const std::runtime_error& error) {
+            context.CardFailed(card, error.what());
+            ++failed;
+        }
+    }
+    if (cards.size() > 1) {
+        context.err << cards.size() - failed << " of " << cards.size() << " cards written, "
+                    << failed << " failed\n";
+    }
+}
+
+CLI::Option* AddCardOperands(CLI::App& command, std::vector<std::string>& cards) {
+    return command.add_option("CARD", cards, "cards (. for the current folder)")->required();
+}
+
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-           const Clock& clock) {
-    Context context{out, err, clock};
+           std::istream& in, const Clock& clock) {
+    Context context{out, err, in, clock};
     CLI::App app(
         "Reads, changes and provisions the settings on dash-camera SD cards. CARD is "
-        "a folder holding config.bin, or the path of a config.bin.",
+        "a folder holding config.bin, or the path of a config.bin. Results go to standard "
+        "output, messages to standard error. Exit status: 0 done, 1 a card failed (diff: "
+        "they differ), 2 input refused with nothing written (diff: a card or profile that "
+        "could not be read).",
         "vesko-cli");
     app.set_version_flag("--version", "vesko-cli " VESKO_VERSION_TEXT);
     app.require_subcommand(1, 1);
     AddShowCommand(app, context);
     AddGetCommand(app, context);
+    AddKeysCommand(app, context);
     AddSetCommand(app, context);
     AddExportCommand(app, context);
     AddApplyCommand(app, context);
@@ -82,26 +193,30 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     AddDefaultsCommand(app, context);
     AddFormatCommand(app, context);
     AddStampTimeCommand(app, context);
+    AddHelpCommand(app, context);
 
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    CLI::App* command = nullptr;
     try {
-        if (!arguments.empty() && !arguments[0].starts_with('-')) {
-            const auto commands = app.get_subcommands([](const CLI::App*) { return true; });
-            const bool known =
-                std::any_of(commands.begin(), commands.end(),
-                            [&](const CLI::App* c) { return c->get_name() == arguments[0]; });
-            if (!known) {
-                throw BadInput("unknown command \"" + arguments[0] + "\"");
-            }
-        }
+        CheckWords(app, arguments, command);
+    } catch (const BadInput& error) {
+        return Refused(err, error.what(), command, true);
+    }
+    try {
         app.parse(reversed);
     } catch (const CLI::Success& done) {  // --help, --version
         return app.exit(done, out, err);
+    } catch (const CLI::RequiredError& error) {
+        // CLI11 says "CARD is required"; a card is the one thing a writing command needs.
+        const std::string what = error.what();
+        return Refused(err,
+                       what.starts_with("CARD") ? "CARD is required (. for the current folder)"
+                                                : Safe(what),
+                       command, true);
     } catch (const CLI::ParseError& error) {
-        err << "vesko-cli: " << error.what() << "\nRun vesko-cli --help for the commands.\n";
-        return 2;
+        return Refused(err, Safe(error.what()), command, true);
     } catch (const BadInput& error) {
-        return Refused(err, error.what());
+        return Refused(err, error.what(), command);
     } catch (const std::exception& error) {  // a system's refusal no check foresaw
         err << "vesko-cli: " << error.what() << '\n';
         return 1;
@@ -115,12 +230,12 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 }
 
 int RunWindowsCli(std::u16string_view command_line, std::ostream& out, std::ostream& err,
-                  const Clock& clock) {
+                  std::istream& in, const Clock& clock) {
     const WindowsArguments arguments = ReadWindowsArguments(command_line);
     if (!arguments.problem.empty()) {
         return Refused(err, arguments.problem);
     }
-    return RunCli(arguments.words, out, err, clock);
+    return RunCli(arguments.words, out, err, in, clock);
 }
 
 }  // namespace vesko::cli

@@ -2,6 +2,7 @@
 // same settings core as the window.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -12,13 +13,15 @@
 namespace vesko::cli {
 
 // Runs one command line (without the program's name): 0 done, 1 a card failed (or `diff`
-// found differences), 2 input it cannot act on, with nothing written.
+// found differences), 2 input it cannot act on, with nothing written (or `diff` could not
+// read one side).
+// A profile given as "-" comes from `in`.
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-           const Clock& clock);
+           std::istream& in, const Clock& clock);
 
 // The same from a Windows command line as the system hands it over, the program's name
 // first, read as vesko.exe reads its own.
 int RunWindowsCli(std::u16string_view command_line, std::ostream& out, std::ostream& err,
-                  const Clock& clock);
+                  std::istream& in, const Clock& clock);
 
 }  // namespace vesko::cli

@@ -4,6 +4,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <functional>
+#include <istream>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -17,41 +19,34 @@ namespace vesko::cli {
 struct Context {
     std::ostream& out;  // results
     std::ostream& err;  // messages
+    std::istream& in;   // a profile given as "-"
     const Clock& clock;
     int status = 0;
 
     void Fail(int code) { status = std::max(status, code); }
+    // "failed CARD: REASON" and exit status 1.
+    void CardFailed(const Card& card, const std::string& reason);
 };
 
 // Cards as written, each resolved up front so that a bad one stops the command before any
-// card is written. None: the current folder. A card named several ways comes once, where it
-// first appears; `err` hears which names were the same card and that it is `done` once
-// ("written").
+// card is written. A card named several ways comes once, where it first appears; `err`
+// hears which names were the same card and that it is `done` once ("written").
 std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::ostream& err,
                                std::string_view done);
 
-// Runs `change(card, loaded)` on each card's record and saves it in the same open, with a line
-// per card: "ok CARD", or "failed CARD: REASON" and exit status 1. Returns how many failed.
-template <typename Change>
-std::size_t ChangeEachCard(Context& context, const std::vector<Card>& cards, Change change,
-                           SaveMode mode = SaveMode::kInPlace) {
-    std::size_t failed = 0;
-    for (const Card& card : cards) {
-        try {
-            std::string note;
-            ChangeCard(
-                card, [&](LoadedCard& loaded) { note = change(card, loaded); }, context.clock,
-                mode);
-            context.out << "ok " << card.name << note << '\n';
-        } catch (const std::runtime_error& error) {
-            context.out << "failed " << card.name << ": " << error.what() << '\n';
-            context.Fail(1);
-            ++failed;
-        }
-    }
-    return failed;
-}
+// What a command does to one card's record; a non-empty answer is a note said beside it.
+using CardChange = std::function<std::string(const Card&, LoadedCard&)>;
 
+// Runs `change` on each card's record and saves it in the same open. Standard output lists
+// the cards written ("ok CARD"); failures, notes and, for many cards, a summary go to
+// standard error, with exit status 1 for any failure.
+void ChangeEachCard(Context& context, const std::vector<Card>& cards, const CardChange& change,
+                    SaveMode mode = SaveMode::kInPlace);
+
+// A command's CARD operands, which a writing command needs: "." is the current folder.
+CLI::Option* AddCardOperands(CLI::App& command, std::vector<std::string>& cards);
+
+void AddKeysCommand(CLI::App& app, Context& context);
 void AddShowCommand(CLI::App& app, Context& context);
 void AddGetCommand(CLI::App& app, Context& context);
 void AddSetCommand(CLI::App& app, Context& context);

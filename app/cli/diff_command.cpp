@@ -1,4 +1,5 @@
-// diff A B: the settings that differ between two cards or profiles.
+// diff A B: the settings that differ between two cards or profiles. Against a profile only
+// the settings it holds count, so that it answers "would apply change this card?".
 #include <map>
 #include <optional>
 #include <ostream>
@@ -7,6 +8,7 @@
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
 #include "app/cli/profile.h"
+#include "app/cli/safe_text.h"
 #include "app/cli/values.h"
 #include "settings/text_conversion.h"
 
@@ -14,33 +16,51 @@ namespace vesko::cli {
 
 namespace {
 
-using Settings = std::map<std::string_view, std::u16string>;
+struct Side {
+    std::map<std::string_view, std::u16string> settings;
+    bool is_profile = false;
+};
 
 bool IsCard(const std::string& argument) {
     const std::filesystem::path path = PathFromUtf8(argument);
     std::error_code error;
-    return std::filesystem::is_directory(path, error) || NamesSettingsFile(path);
+    return argument != "-" &&
+           (std::filesystem::is_directory(path, error) || NamesSettingsFile(path));
 }
 
-// A card's every setting, or only those a profile holds.
-Settings Load(const std::string& argument, std::ostream& notes) {
-    Settings settings;
+// A card's every setting, or those a profile holds. Throws BadInput for either that cannot
+// be read: its settings are then unknown, which is neither "same" nor "different".
+Side Load(const std::string& argument, Context& context) {
+    Side side;
     if (!IsCard(argument)) {
-        for (const SettingValue& value : ReadProfile(argument)) {
-            settings[value.setting->key] = value.text;
+        for (const SettingValue& value : ReadProfile(argument, context.in)) {
+            side.settings[value.setting->key] = value.text;
         }
-        return settings;
+        side.is_profile = true;
+        return side;
     }
-    const SettingsRecord record = ReadCard(ResolveCard(argument), notes).record;
-    for (const Setting& setting : kSettings) {
-        settings[setting.key] = ShownValue(record, setting);
+    const Card card = ResolveCard(argument);
+    try {
+        const SettingsRecord record = ReadCard(card, context.err).record;
+        for (const Setting& setting : kSettings) {
+            side.settings[setting.key] = ShownValue(record, setting);
+        }
+    } catch (const CardFailed& error) {
+        throw BadInput("cannot read " + card.name + ": " + error.what());
     }
-    return settings;
+    return side;
 }
 
-std::string Text(const Settings& settings, std::string_view key) {
-    const auto it = settings.find(key);
-    return it == settings.end() ? "(not set)" : "\"" + ToUtf8(it->second) + "\"";
+std::string Text(const Side& side, std::string_view key) {
+    const auto it = side.settings.find(key);
+    return it == side.settings.end() ? "(not set)" : Quoted(ToUtf8(it->second));
+}
+
+bool Compared(const Side& a, const Side& b, std::string_view key) {
+    const auto holds = [key](const Side& side) {
+        return side.is_profile && side.settings.contains(key);
+    };
+    return (!a.is_profile && !b.is_profile) || holds(a) || holds(b);
 }
 
 }  // namespace
@@ -48,25 +68,23 @@ std::string Text(const Settings& settings, std::string_view key) {
 void AddDiffCommand(CLI::App& app, Context& context) {
     auto* command = app.add_subcommand(
         "diff",
-        "Print the settings that differ between two cards or profiles, one a line; "
-        "exit status 0 when they agree, 1 when they differ");
+        "Print the settings that differ between two cards or profiles, one a line; against "
+        "a profile only the settings it holds. Exit status 0 when they agree (apply would "
+        "change nothing), 1 when they differ, 2 when one cannot be read");
     auto first = std::make_shared<std::string>();
     auto second = std::make_shared<std::string>();
-    command->add_option("A", *first, "a card or a profile")->required();
+    command->add_option("A", *first, "a card or a profile (- for standard input)")->required();
     command->add_option("B", *second, "a card or a profile")->required();
     command->callback([&context, first, second] {
-        Settings a;
-        Settings b;
-        try {
-            a = Load(*first, context.err);
-            b = Load(*second, context.err);
-        } catch (const CardFailed& error) {
-            throw BadInput(error.what());
+        if (*first == "-" && *second == "-") {
+            throw BadInput("only one side can be standard input");
         }
+        const Side a = Load(*first, context);
+        const Side b = Load(*second, context);
         for (const Setting& setting : kSettings) {
             const std::string left = Text(a, setting.key);
             const std::string right = Text(b, setting.key);
-            if (left != right) {
+            if (Compared(a, b, setting.key) && left != right) {
                 context.out << setting.key << ": " << left << " -> " << right << '\n';
                 context.Fail(1);
             }

@@ -1,18 +1,53 @@
-// export CARD: every setting of a card as a JSON profile.
+// export CARD: the settings of a card as a JSON profile, all or some.
+#include <algorithm>
+
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
 #include "app/cli/profile.h"
 
 namespace vesko::cli {
 
+namespace {
+
+// The settings --only or --except leave, in the window's order.
+std::vector<const Setting*> Chosen(const std::vector<std::string>& only,
+                                   const std::vector<std::string>& except) {
+    std::vector<const Setting*> named;
+    for (const std::string& key : only.empty() ? except : only) {
+        named.push_back(&FindKey(key));
+    }
+    std::vector<const Setting*> chosen;
+    for (const Setting& setting : kSettings) {
+        const bool is_named = std::find(named.begin(), named.end(), &setting) != named.end();
+        if (only.empty() ? !is_named : is_named) {
+            chosen.push_back(&setting);
+        }
+    }
+    if (chosen.empty()) {
+        throw BadInput("--except leaves no setting to export");
+    }
+    return chosen;
+}
+
+}  // namespace
+
 void AddExportCommand(CLI::App& app, Context& context) {
     auto* command = app.add_subcommand(
         "export",
-        "Print every setting of a card as a JSON profile, for apply (no firmware "
-        "version, save time or format request)");
+        "Print the settings of a card as a JSON profile, for apply (never the firmware "
+        "version, save time or format request). For a fleet, leave out what each car keeps: "
+        "--except vehicle-number,wifi-ssid,wifi-password");
     auto card = std::make_shared<std::string>();
+    auto only = std::make_shared<std::vector<std::string>>();
+    auto except = std::make_shared<std::vector<std::string>>();
     command->add_option("CARD", *card, "the card (default: the current folder)");
-    command->callback([&context, card] {
+    auto* only_option =
+        command->add_option("--only", *only, "only these settings: KEY,...")->delimiter(',');
+    command->add_option("--except", *except, "every setting but these: KEY,...")
+        ->delimiter(',')
+        ->excludes(only_option);
+    command->callback([&context, card, only, except] {
+        const std::vector<const Setting*> settings = Chosen(*only, *except);
         const Card resolved = ResolveCards(card->empty() ? std::vector<std::string>{}
                                                          : std::vector<std::string>{*card},
                                            context.err, "exported")
@@ -22,10 +57,12 @@ void AddExportCommand(CLI::App& app, Context& context) {
             if (!loaded.had_file) {  // a profile of factory settings would reset every card
                 throw CardFailed("no config.bin to export");
             }
-            context.out << ProfileJson(loaded.record, context.err);
+            if (!loaded.odd_size.empty()) {  // padded or cut, so not the card's settings
+                throw CardFailed(loaded.odd_size);
+            }
+            context.out << ProfileJson(loaded.record, settings, context.err);
         } catch (const CardFailed& error) {
-            context.err << "failed " << resolved.name << ": " << error.what() << '\n';
-            context.Fail(1);
+            context.CardFailed(resolved, error.what());
         }
     });
 }

@@ -1,32 +1,49 @@
 // get CARD KEY...: one value a line, as the window shows it.
-#include <algorithm>
-
+#include "app/cli/card_facts.h"
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
+#include "app/cli/safe_text.h"
 #include "app/cli/values.h"
 #include "settings/text_conversion.h"
 
 namespace vesko::cli {
 
+namespace {
+
+using Getter = std::function<std::string(const SettingsRecord&)>;
+
+Getter GetterFor(const std::string& key) {
+    if (const CardFact* fact = FindFact(key)) {
+        return fact->text;
+    }
+    const Setting* setting = &FindKey(key);
+    return [setting](const SettingsRecord& record) {
+        return ToUtf8(ShownValue(record, *setting));
+    };
+}
+
+}  // namespace
+
 void AddGetCommand(CLI::App& app, Context& context) {
-    auto* command = app.add_subcommand("get", "Print settings of a card by key, one a line");
+    auto* command = app.add_subcommand(
+        "get", "Print settings of a card by key, one a line; the keys show --json prints");
     auto card = std::make_shared<std::string>();
     auto keys = std::make_shared<std::vector<std::string>>();
-    command->add_option("CARD", *card, "the card")->required();
-    command->add_option("KEY", *keys, "setting keys, such as time-zone or wifi-ssid")->required();
+    command->add_option("CARD", *card, "the card (. for the current folder)")->required();
+    command->add_option("KEY", *keys, "keys, such as time-zone or firmware-version")->required();
     command->callback([&context, card, keys] {
+        std::vector<Getter> getters;
+        for (const std::string& key : *keys) {
+            getters.push_back(GetterFor(key));
+        }
         const Card resolved = ResolveCard(*card);
-        std::vector<const Setting*> settings(keys->size());
-        std::transform(keys->begin(), keys->end(), settings.begin(),
-                       [](const std::string& key) { return &FindKey(key); });
         try {
             const LoadedCard loaded = ReadCard(resolved, context.err);
-            for (const Setting* setting : settings) {
-                context.out << ToUtf8(ShownValue(loaded.record, *setting)) << '\n';
+            for (const Getter& get : getters) {
+                context.out << Safe(get(loaded.record)) << '\n';
             }
         } catch (const CardFailed& error) {
-            context.err << "failed " << resolved.name << ": " << error.what() << '\n';
-            context.Fail(1);
+            context.CardFailed(resolved, error.what());
         }
     });
 }

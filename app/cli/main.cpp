@@ -5,6 +5,8 @@
 #include "app/cli/cli.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include "app/win32/win32_text.h"
@@ -13,14 +15,15 @@
 // same way as to vesko.exe. The program works in UTF-8 throughout.
 int wmain() {
     ::SetConsoleOutputCP(CP_UTF8);
+    _setmode(_fileno(stdin), _O_BINARY);  // a profile on standard input, byte for byte
     const vesko::SystemClock clock;
     return vesko::cli::RunWindowsCli(vesko::FromWide(::GetCommandLineW()), std::cout, std::cerr,
-                                     clock);
+                                     std::cin, clock);
 }
 #else
 int main(int argc, char** argv) {
     const vesko::SystemClock clock;
     return vesko::cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
-                              clock);
+                              std::cin, clock);
 }
 #endif

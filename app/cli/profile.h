@@ -2,9 +2,12 @@
 // profile holds are written to a card.
 #pragma once
 
+#include <nlohmann/json.hpp>
+
 #include <cstddef>
-#include <filesystem>
+#include <istream>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,14 +22,22 @@ inline constexpr std::size_t kMaxProfileBytes = 64 * 1024;
 using Profile = std::vector<SettingValue>;
 
 // Every value checked as `set` checks it. Throws BadInput: malformed JSON (with its line
-// and column), not an object, an unknown key, a value of the wrong type or not allowed.
+// and column), not an object, an unknown key or one given twice, a value of the wrong type
+// or not allowed, and a profile that sets nothing.
 Profile ParseProfile(std::string_view json);
 
-// Throws BadInput also for a file that cannot be read or is larger than 64 KiB.
-Profile ReadProfile(const std::string& path);
+// `path`, or standard input for "-". Throws BadInput also for what is not a regular file (a
+// folder, a FIFO that might never end), cannot be read (with the system's reason) or is
+// larger than 64 KiB.
+Profile ReadProfile(const std::string& path, std::istream& standard_input);
 
-// Every setting of the record, as a profile that `ParseProfile` takes back. A list byte no
-// entry names is left out, and said on `notes`: no profile could set it.
-std::string ProfileJson(const SettingsRecord& record, std::ostream& notes);
+// A setting in the type a profile takes it: a list's entry (or "byte:N"), the speed
+// limit's number, a text.
+nlohmann::ordered_json SettingJson(const SettingsRecord& record, const Setting& setting);
+
+// The settings of the record, as a profile that `ParseProfile` takes back. A list byte no
+// entry names is left out, and said on `notes`: other recorders may not know it.
+std::string ProfileJson(const SettingsRecord& record, std::span<const Setting* const> settings,
+                        std::ostream& notes);
 
 }  // namespace vesko::cli

@@ -5,6 +5,7 @@
 
 #include "app/cli/card.h"
 #include "app/cli/cli_errors.h"
+#include "app/cli/safe_text.h"
 #include "settings/file_problems.h"
 #include "settings/settings_file.h"
 #include "settings/text_conversion.h"
@@ -32,22 +33,27 @@ bool NamesSettingsFile(const std::filesystem::path& path) {
 
 Card ResolveCard(const std::string& argument) {
     const std::filesystem::path path = PathFromUtf8(argument);
+    const std::string name = Safe(argument);
     std::error_code error;
     if (NamesSettingsFile(path)) {
         const std::filesystem::file_status status = std::filesystem::status(path, error);
         if (!error && !std::filesystem::is_regular_file(status)) {
-            throw BadInput(argument + ": " + ToUtf8(ReasonFor(FileProblem::kNotAFile)));
+            throw BadInput(name + ": " + ToUtf8(ReasonFor(FileProblem::kNotAFile)));
         }
         // A config.bin not there yet is fine where its folder is: a write creates it.
         const std::filesystem::path parent = WithoutFinalSeparator(path).parent_path();
         const std::filesystem::path folder = parent.empty() ? "." : parent;
         if (std::filesystem::is_directory(folder, error)) {
-            return {argument, folder};
+            return {name, folder};
         }
     } else if (std::filesystem::is_directory(path, error)) {
-        return {argument, path};
+        return {name, path};
     }
-    throw BadInput(argument + " is neither a folder nor a " + kSettingsFileName + " in one");
+    if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found) {
+        throw BadInput("the card " + name + " does not exist");
+    }
+    throw BadInput(name + " is no card: a card is a folder holding " + kSettingsFileName +
+                   ", or the path of its " + kSettingsFileName);
 }
 
 }  // namespace vesko::cli

@@ -1,32 +1,54 @@
 // set CARD KEY=VALUE...: changes settings of one card; every value is checked first.
+#include <set>
+
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
+#include "app/cli/safe_text.h"
 #include "app/cli/values.h"
 #include "settings/setting_rules.h"
-#include "settings/text_conversion.h"
 
 namespace vesko::cli {
+
+namespace {
+
+std::vector<SettingValue> ParseAssignments(const std::vector<std::string>& assignments) {
+    std::vector<SettingValue> values;
+    std::set<const Setting*> seen;
+    for (const std::string& assignment : assignments) {
+        const auto equals = assignment.find('=');
+        if (equals == std::string::npos) {
+            throw BadInput(Quoted(assignment) + " is no KEY=VALUE");
+        }
+        const Setting& setting = FindKey(assignment.substr(0, equals));
+        if (!seen.insert(&setting).second) {
+            throw BadInput(std::string(setting.key) + " is given twice");
+        }
+        values.push_back(ParseValue(setting, std::string_view(assignment).substr(equals + 1)));
+    }
+    return values;
+}
+
+}  // namespace
 
 void AddSetCommand(CLI::App& app, Context& context) {
     auto* command = app.add_subcommand(
         "set",
-        "Change settings of a card. VALUE is the entry as the window shows it (or a "
-        "list's number), the speed limit's number, or a text");
+        "Change settings of a card. VALUE is a list's entry as the window shows it (in any "
+        "case; \"level 3\" for \"level 3(0.6g)\", \"+2\" or \"GMT+2\" for \"GMT +2:00\"; "
+        "byte:N for the stored byte itself), the speed limit's number, or a text. vesko-cli "
+        "keys lists the keys and their values");
     auto card = std::make_shared<std::string>();
     auto assignments = std::make_shared<std::vector<std::string>>();
-    command->add_option("CARD", *card, "the card")->required();
-    command->add_option("KEY=VALUE", *assignments, "settings to change")->required();
+    command->add_option("CARD", *card, "the card (. for the current folder)")->required();
+    command->add_option("KEY=VALUE", *assignments, "settings to change");
     command->callback([&context, card, assignments] {
-        const Card resolved = ResolveCard(*card);
-        std::vector<SettingValue> values;
-        for (const std::string& assignment : *assignments) {
-            const auto equals = assignment.find('=');
-            if (equals == std::string::npos) {
-                throw BadInput("\"" + assignment + "\" is no KEY=VALUE");
-            }
-            const Setting& setting = FindKey(assignment.substr(0, equals));
-            values.push_back(ParseValue(setting, FromUtf8(assignment.substr(equals + 1))));
+        if (assignments->empty()) {
+            throw BadInput(card->find('=') != std::string::npos
+                               ? "the card comes first: vesko-cli set CARD KEY=VALUE..."
+                               : "KEY=VALUE is required: the settings to change");
         }
+        const std::vector<SettingValue> values = ParseAssignments(*assignments);
+        const Card resolved = ResolveCard(*card);
         ChangeEachCard(context, {resolved}, [&values](const Card&, LoadedCard& loaded) {
             for (const SettingValue& value : values) {
                 if (IsWifiSetting(*value.setting) && HasWifiLock(loaded.record)) {

@@ -3,57 +3,71 @@
 
 #include <algorithm>
 
+#include "app/cli/card_facts.h"
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
+#include "app/cli/profile.h"
+#include "app/cli/safe_text.h"
 #include "app/cli/values.h"
-#include "settings/setting_rules.h"
 #include "settings/text_conversion.h"
-#include "settings/time_text.h"
 
 namespace vesko::cli {
 
 namespace {
 
+using Json = nlohmann::ordered_json;
+
 struct Shown {
     std::string label;
-    std::string key;
+    std::string_view key;
     std::string value;
 };
 
 std::vector<Shown> Describe(const SettingsRecord& record) {
-    std::vector<Shown> shown(kSettings.size());
-    std::transform(kSettings.begin(), kSettings.end(), shown.begin(),
-                   [&record](const Setting& setting) {
-                       return Shown{ToUtf8(DisplayName(setting)), std::string(setting.key),
-                                    ToUtf8(ShownValue(record, setting))};
-                   });
-    const LocalTime saved = SavedTime(record);
-    shown.push_back({"Firmware Version", "firmware-version",
-                     ToUtf8(FirmwareVersionText(record.View(fields::kFirmwareVersion)))});
-    shown.push_back(
-        {"Last Saved", "last-saved",
-         saved.year == 0 ? "never" : ToUtf8(DateText(saved)) + " " + ToUtf8(TimeText(saved))});
-    shown.push_back({"Format Requested", "format-requested",
-                     record.Byte(fields::kFormatSdCard) != 0 ? "yes" : "no"});
+    std::vector<Shown> shown;
+    for (const Setting& setting : kSettings) {
+        shown.push_back({ToUtf8(DisplayName(setting)), setting.key,
+                         Safe(ToUtf8(ShownValue(record, setting)))});
+    }
+    for (const CardFact& fact : kCardFacts) {
+        shown.push_back({std::string(fact.label), fact.key, Safe(fact.text(record))});
+    }
     return shown;
 }
 
-void PrintText(std::ostream& out, const std::vector<Shown>& shown) {
+void PrintText(std::ostream& out, const std::vector<Shown>& shown, bool keys) {
     std::size_t width = 0;
     for (const Shown& line : shown) {
         width = std::max(width, line.label.size());
     }
+    std::size_t key_width = 0;
     for (const Shown& line : shown) {
-        out << line.label << ':' << std::string(width + 2 - line.label.size(), ' ') << line.value
-            << '\n';
+        key_width = std::max(key_width, keys ? line.key.size() + 2 : 0);
+    }
+    for (const Shown& line : shown) {
+        const std::string key = keys ? std::string(line.key) + "  " : "";
+        out << key << std::string(key_width - key.size(), ' ') << line.label << ':'
+            << std::string(width + 2 - line.label.size(), ' ') << line.value << '\n';
     }
 }
 
-nlohmann::ordered_json AsJson(const std::string& card, const std::vector<Shown>& shown) {
-    nlohmann::ordered_json object = {{"card", card}};
-    for (const Shown& line : shown) {
-        object[line.key] = line.value;
+// The settings as a profile takes them, so that a script can apply what it read; the
+// read-only facts apart.
+Json AsJson(const std::string& card, const LoadedCard& loaded) {
+    Json settings = Json::object();
+    for (const Setting& setting : kSettings) {
+        settings[std::string(setting.key)] = SettingJson(loaded.record, setting);
     }
+    Json facts = Json::object();
+    for (const CardFact& fact : kCardFacts) {
+        facts[std::string(fact.key)] = fact.json(loaded.record);
+    }
+    Json object = {{"card", card}, {"has-config-bin", loaded.had_file}};
+    if (!loaded.odd_size.empty()) {
+        object["note"] = loaded.odd_size;
+    }
+    object["settings"] = std::move(settings);
+    object["read-only"] = std::move(facts);
     return object;
 }
 
@@ -66,32 +80,37 @@ void AddShowCommand(CLI::App& app, Context& context) {
                                        "of the last save and whether a format is asked");
     auto cards = std::make_shared<std::vector<std::string>>();
     auto json = std::make_shared<bool>(false);
+    auto keys = std::make_shared<bool>(false);
     command->add_option("CARD", *cards, "cards (default: the current folder)");
-    command->add_flag("--json", *json, "print JSON for scripts: an array, one object per card");
-    command->callback([&context, cards, json] {
+    command->add_flag("--keys", *keys, "print each setting's key before its label");
+    command->add_flag("--json", *json,
+                      "print JSON for scripts: an array with an object per card, its "
+                      "\"settings\" as a profile takes them, its \"read-only\" facts, and "
+                      "\"error\" for a card that could not be read");
+    command->callback([&context, cards, json, keys] {
         const std::vector<Card> resolved = ResolveCards(*cards, context.err, "shown");
-        nlohmann::ordered_json all = nlohmann::ordered_json::array();
+        Json all = Json::array();
         for (const Card& card : resolved) {
             try {
                 const LoadedCard loaded = ReadCard(card, context.err);
-                const std::vector<Shown> shown = Describe(loaded.record);
                 if (*json) {
-                    all.push_back(AsJson(card.name, shown));
+                    all.push_back(AsJson(card.name, loaded));
                     continue;
                 }
                 if (resolved.size() > 1) {
                     context.out << (&card == resolved.data() ? "" : "\n") << "Card: " << card.name
                                 << '\n';
                 }
-                PrintText(context.out, shown);
+                PrintText(context.out, Describe(loaded.record), *keys);
             } catch (const CardFailed& error) {
-                context.err << "failed " << card.name << ": " << error.what() << '\n';
-                context.Fail(1);
+                context.CardFailed(card, error.what());
+                if (*json) {
+                    all.push_back({{"card", card.name}, {"error", error.what()}});
+                }
             }
         }
         if (*json) {
-            context.out << all.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-                        << '\n';
+            context.out << all.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
         }
     });
 }

@@ -1,31 +1,19 @@
 #include "app/cli/values.h"
 
 #include <algorithm>
-#include <numeric>
 #include <vector>
 
+#include "app/cli/card_facts.h"
 #include "app/cli/cli_errors.h"
+#include "app/cli/list_entries.h"
+#include "app/cli/near_match.h"
+#include "app/cli/safe_text.h"
 #include "settings/setting_rules.h"
 #include "settings/text_conversion.h"
 
 namespace vesko::cli {
 
 namespace {
-
-std::size_t EditDistance(std::string_view a, std::string_view b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    std::iota(row.begin(), row.end(), std::size_t{0});
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
 
 std::u16string_view Trimmed(std::u16string_view text) {
     const auto blank = [](char16_t c) { return c == u' ' || c == u'\t'; };
@@ -38,54 +26,26 @@ std::u16string_view Trimmed(std::u16string_view text) {
     return text;
 }
 
-char16_t Lower(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char16_t x, char16_t y) { return Lower(x) == Lower(y); });
-}
-
-std::string Quoted(std::u16string_view text) {
-    // Appended rather than concatenated: g++ 12 at -O2 warns falsely on '"' + string&&.
-    std::string quoted(1, '"');
-    quoted += ToUtf8(text);
-    quoted += '"';
-    return quoted;
-}
-
 [[noreturn]] void Refuse(const Setting& setting, const std::string& why) {
     throw BadInput(std::string(setting.key) + ": " + why);
 }
 
-SettingValue ParseEntry(const Setting& setting, std::u16string_view written) {
-    const std::u16string_view text = Trimmed(written);
-    const auto& entries = setting.table->entries;
-    if (const auto found = std::find_if(
-            entries.begin(), entries.end(),
-            [text](std::u16string_view entry) { return SameIgnoringCase(text, entry); });
-        found != entries.end()) {
-        return {&setting, std::u16string(*found)};
-    }
-    const bool digits =
-        !text.empty() && text.size() <= 3 &&
-        std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
-    if (digits) {
-        const std::size_t number = std::stoul(ToUtf8(text));
-        if (number >= setting.table->first_value &&
-            number < setting.table->first_value + entries.size()) {
-            return {&setting, std::u16string(entries[number - setting.table->first_value])};
-        }
-    }
+std::string Entries(const Setting& setting) {
     std::string list;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        list += (i == 0 ? "" : ", ") + Quoted(entries[i]);
+    for (const std::u16string_view entry : setting.table->entries) {
+        list += (list.empty() ? "" : ", ") + Quoted(ToUtf8(entry));
     }
-    Refuse(setting, Quoted(written) + " is not one of its entries: " + list +
-                        " (or their numbers " + std::to_string(setting.table->first_value) +
-                        " to " + std::to_string(setting.table->first_value + entries.size() - 1) +
-                        ")");
+    return list;
+}
+
+SettingValue ParseEntry(const Setting& setting, std::u16string_view text) {
+    if (const auto byte = ListByte(*setting.table, text)) {
+        return {&setting, ListEntry(*setting.table, *byte)};
+    }
+    Refuse(setting, (Trimmed(text).empty() ? std::string("no value given")
+                                           : Quoted(ToUtf8(text)) + " is not one of its entries") +
+                        "; its entries are " + Entries(setting) +
+                        " (or byte:N for the stored byte itself)");
 }
 
 }  // namespace
@@ -94,30 +54,41 @@ const Setting& FindKey(std::string_view key) {
     if (const Setting* setting = FindSetting(key)) {
         return *setting;
     }
-    const auto nearest = std::min_element(
-        kSettings.begin(), kSettings.end(), [key](const Setting& a, const Setting& b) {
-            return EditDistance(key, a.key) < EditDistance(key, b.key);
-        });
-    throw BadInput("unknown key \"" + std::string(key) + "\"; did you mean \"" +
-                   std::string(nearest->key) + "\"?");
+    if (FindFact(key)) {
+        throw BadInput(Quoted(key) + " is read-only: the recorder and each save write it");
+    }
+    std::vector<std::string_view> keys;
+    for (const Setting& setting : kSettings) {
+        keys.push_back(setting.key);
+    }
+    const auto nearest = NearMatch(key, keys);
+    throw BadInput("unknown key " + Quoted(key) +
+                   (nearest ? "; did you mean \"" + std::string(*nearest) + "\"?"
+                            : "; vesko-cli keys lists them"));
 }
 
 // Texts and numbers go through the window's rule for each typed character, then through
 // its save checks.
-SettingValue ParseValue(const Setting& setting, std::u16string_view written) {
+SettingValue ParseValue(const Setting& setting, std::string_view written) {
+    const std::u16string typed = TypedText(written, setting.key);
     if (setting.kind == SettingKind::kList) {
-        return ParseEntry(setting, written);
+        return ParseEntry(setting, typed);
     }
     const std::u16string_view text =
-        setting.kind == SettingKind::kNumber ? Trimmed(written) : written;
+        setting.kind == SettingKind::kNumber ? Trimmed(typed) : std::u16string_view(typed);
+    // An unset variable in a script must not become a speed limit of 0.
+    if (setting.kind == SettingKind::kNumber && text.empty()) {
+        Refuse(setting, "no value given; it takes a whole number from 0 to " +
+                            std::to_string(setting.max_value));
+    }
     // No field of the window takes a line break, though its typing rule lets them by.
     if (text.find_first_of(u"\r\n") != std::u16string_view::npos) {
         Refuse(setting, setting.messages.bad_character.empty()
                             ? std::string("a line break cannot be part of it")
                             : ToUtf8(setting.messages.bad_character));
     }
-    for (std::size_t typed = 1; typed <= text.size(); ++typed) {
-        if (const auto refusal = TypingRefusal(setting, text.substr(0, typed))) {
+    for (std::size_t typed_count = 1; typed_count <= text.size(); ++typed_count) {
+        if (const auto refusal = TypingRefusal(setting, text.substr(0, typed_count))) {
             Refuse(setting, ToUtf8(*refusal));
         }
     }
@@ -134,21 +105,12 @@ void Apply(SettingsRecord& record, const SettingValue& value) {
         SaveValue(record, setting, value.text);  // checked already: it cannot refuse now
         return;
     }
-    const auto& entries = setting.table->entries;
-    const auto index = std::find(entries.begin(), entries.end(), value.text) - entries.begin();
-    record.SetByte(setting.field, static_cast<std::uint8_t>(index + setting.table->first_value));
+    record.SetByte(setting.field, ListByte(*setting.table, value.text).value());
 }
 
 std::u16string ShownValue(const SettingsRecord& record, const Setting& setting) {
-    if (setting.kind != SettingKind::kList) {
-        return FieldText(record, setting);
-    }
-    const std::uint8_t byte = record.Byte(setting.field);
-    const std::size_t index = static_cast<std::size_t>(byte) - setting.table->first_value;
-    if (byte < setting.table->first_value || index >= setting.table->entries.size()) {
-        return u"unknown (" + FromUtf8(std::to_string(byte)) + u")";
-    }
-    return std::u16string(setting.table->entries[index]);
+    return setting.kind == SettingKind::kList ? ListEntry(*setting.table, record.Byte(setting.field))
+                                              : FieldText(record, setting);
 }
 
 }  // namespace vesko::cli

@@ -1,6 +1,6 @@
-// Setting values as people write them: by the schema's key, as the entry the window
-// shows (case and surrounding blanks ignored) or a list's byte number, a speed limit's
-// number, a text. Every value passes the window's own checks before it goes anywhere.
+// Setting values as people write them: by the schema's key; a list's entry in any of the
+// forms list_entries.h takes, a speed limit's number, a text. Every value passes the
+// window's own checks before it goes anywhere.
 #pragma once
 
 #include <string>
@@ -11,22 +11,24 @@
 
 namespace vesko::cli {
 
-// A value that passed every check: a list's entry as the window shows it, a number's
-// digits, a text.
+// A value that passed every check: a list's entry as the window shows it (or "byte:N"), a
+// number's digits, a text.
 struct SettingValue {
     const Setting* setting;
     std::u16string text;
 };
 
-// Throws BadInput naming the nearest key.
+// Throws BadInput: an unknown key (with the key meant, where one is near), or one of the
+// read-only keys show prints.
 const Setting& FindKey(std::string_view key);
 
-// Throws BadInput with the window's message where it has one, or the list's entries.
-SettingValue ParseValue(const Setting& setting, std::u16string_view written);
+// `written` as UTF-8. Throws BadInput with the window's message where it has one, or the
+// list's entries; an empty number or list is refused (an empty text is the window's to judge).
+SettingValue ParseValue(const Setting& setting, std::string_view written);
 
 void Apply(SettingsRecord& record, const SettingValue& value);
 
-// What the window shows for the setting; a list byte outside its table is "unknown (N)".
+// What the window shows for the setting; a list byte outside its table is "byte:N".
 std::u16string ShownValue(const SettingsRecord& record, const Setting& setting);
 
 }  // namespace vesko::cli
