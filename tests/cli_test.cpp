@@ -212,6 +212,9 @@ TEST_F(CliTest, ExportThenApplyGivesTheSameSettings) {
     MakeCard("a", source);
     MakeCard("b", RecorderCard("DV305-0.01"));
     std::ofstream("profile.json") << Cli({"export", "a"}).out;
+    const std::string fleet = Cli({"export", "--except", "wifi-ssid,vehicle-number", "a"}).out;
+    EXPECT_EQ(fleet.find("wifi-ssid"), std::string::npos);
+    EXPECT_NE(fleet.find("\"dst-mode\": \"Manual\""), std::string::npos);
     EXPECT_EQ(Cli({"diff", "a", "b"}).status, 1);
     const CliRun apply = Cli({"apply", "profile.json", "b", "new"});  // "new" is no card yet
     std::filesystem::create_directory("new");

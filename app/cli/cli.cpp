@@ -91,14 +91,16 @@ void AddHelpCommand(CLI::App& app, Context& context) {
     command->add_option("COMMAND", *name, "a command");
     command->callback([&app, &context, name] {
         if (name->empty()) {
-            context.out << app.help();
+            // Not app.help(), which would describe the command that is running: help itself.
+            context.out << app.get_formatter()->make_help(&app, app.get_name(),
+                                                          CLI::AppFormatMode::Normal);
             return;
         }
         const CLI::App* wanted = FindCommand(app, *name);
         if (!wanted) {
             throw BadInput("unknown command " + Quoted(*name));
         }
-        context.out << wanted->help();
+        context.out << wanted->help(app.get_name());
     });
 }
 

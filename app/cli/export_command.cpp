@@ -42,9 +42,12 @@ void AddExportCommand(CLI::App& app, Context& context) {
     auto except = std::make_shared<std::vector<std::string>>();
     command->add_option("CARD", *card, "the card (default: the current folder)");
     auto* only_option =
-        command->add_option("--only", *only, "only these settings: KEY,...")->delimiter(',');
+        command->add_option("--only", *only, "only these settings: KEY,...")
+            ->delimiter(',')
+            ->allow_extra_args(false);  // the card after it is no key
     command->add_option("--except", *except, "every setting but these: KEY,...")
         ->delimiter(',')
+        ->allow_extra_args(false)
         ->excludes(only_option);
     command->callback([&context, card, only, except] {
         const std::vector<const Setting*> settings = Chosen(*only, *except);
