@@ -73,8 +73,9 @@ TEST_F(CliTest, ShowAndGetPrintWhatTheWindowShows) {
     EXPECT_NE(show.out.find("Time Zone:                  GMT +1:00\n"), std::string::npos);
     EXPECT_NE(show.out.find("Video Resolution:           byte:7\n"), std::string::npos);
     EXPECT_NE(show.out.find("Firmware Version:           QX100-2.01\n"), std::string::npos);
-    EXPECT_EQ(Cli({"get", "card/config.bin", "time-zone", "dst-start-month", "firmware-version"}).out,
-              "GMT +1:00\nMar\nQX100-2.01\n");
+    EXPECT_EQ(
+        Cli({"get", "card/config.bin", "time-zone", "dst-start-month", "firmware-version"}).out,
+        "GMT +1:00\nMar\nQX100-2.01\n");
 }
 
 // Entries in any case and spacing, the short forms, and the stored byte only as byte:N.
@@ -93,8 +94,12 @@ TEST_F(CliTest, SetTakesTheFormsPeopleWriteAndKeepsTheRecordersBytes) {
     expected.SetByte(fields::kGSensorX, 3);
     expected.SetByte(fields::kVideoResolution, 7);
     EXPECT_EQ(Card("card"), testing::SavedAt(expected));
-    for (const auto& [zone, byte] : {std::pair{"+2", 14}, {"GMT-8", 4}, {"UTC+02:00", 14},
-                                     {"-0", 12}, {"gmt -8:00", 4}, {"+12", 24}}) {
+    for (const auto& [zone, byte] : {std::pair{"+2", 14},
+                                     {"GMT-8", 4},
+                                     {"UTC+02:00", 14},
+                                     {"-0", 12},
+                                     {"gmt -8:00", 4},
+                                     {"+12", 24}}) {
         ASSERT_EQ(Cli({"set", "card", std::string("time-zone=") + zone}).status, 0) << zone;
         EXPECT_EQ(Card("card").at(fields::kTimeZone.offset), byte) << zone;
     }
@@ -203,6 +208,7 @@ TEST_F(CliTest, RecordersWithoutWifiKeepTheirWifiBytes) {
     SettingsRecord expected = RecorderCard("DV302-1.07");
     expected.SetByte(fields::kAudio, 0);
     EXPECT_EQ(Card("locked"), testing::SavedAt(expected));
+    EXPECT_EQ(Cli({"diff", "profile.json", "locked"}).status, 0) << "apply would change nothing";
 }
 
 TEST_F(CliTest, ExportThenApplyGivesTheSameSettings) {
@@ -281,11 +287,13 @@ TEST_F(CliTest, ShowJsonIsAProfileAndOddCardsAreNamed) {
     MakeCard("b", FactoryDefaults());
     std::filesystem::create_directory("zero");
     std::ofstream("zero/config.bin").close();
-    const CliRun show = Cli({"show", "--json", "a", "zero"});
+    const CliRun show = Cli({"show", "--json", "a", "zero", "gone"});
     const auto cards = nlohmann::json::parse(show.out);
     EXPECT_EQ(cards[0]["settings"]["speed-limit"], 60);
     EXPECT_EQ(cards[0]["read-only"]["last-saved"], nullptr);
     EXPECT_EQ(cards[1]["note"], "config.bin is 0 bytes, not 128");
+    EXPECT_EQ(cards[2]["error"], "the card gone does not exist");
+    EXPECT_EQ(show.status, 1);
     std::ofstream("profile.json") << cards[0]["settings"].dump();
     ASSERT_EQ(Cli({"apply", "profile.json", "b"}).status, 0);
     EXPECT_EQ(Cli({"diff", "a", "b"}).out, "");

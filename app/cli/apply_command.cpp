@@ -69,7 +69,9 @@ void AddApplyCommand(CLI::App& app, Context& context) {
     auto profile_path = std::make_shared<std::string>();
     auto cards = std::make_shared<std::vector<std::string>>();
     auto dry_run = std::make_shared<bool>(false);
-    command->add_option("PROFILE", *profile_path, "the profile (from export, or written by hand; - for standard input)")
+    command
+        ->add_option("PROFILE", *profile_path,
+                     "the profile (from export, or written by hand; - for standard input)")
         ->required();
     AddCardOperands(*command, *cards);
     command->add_flag("--dry-run,-n", *dry_run,

@@ -13,8 +13,10 @@
 namespace vesko::cli {
 
 struct Card {
-    std::string name;  // as written on the command line, for messages
+    std::string name;      // as written on the command line, escaped for messages
+    std::string argument;  // as written, for JSON
     std::filesystem::path folder;
+    std::string problem = {};  // why it is no card, where a command reads on past it
 };
 
 // Throws BadInput for what does not exist, anything that is neither a folder nor a
@@ -42,14 +44,14 @@ LoadedCard ReadCard(const Card& card, std::ostream& notes);
 // factory reset, which keeps nothing past the 128 bytes).
 enum class SaveMode { kInPlace, kNewFile };
 
-// Reads the card and writes what `change` makes of it in one open, held against every other
-// reader and writer, so that no change made meanwhile is lost. Every text and number is
-// checked as the window's save checks it, and the time is stamped. Throws CardFailed with
-// the window's message; nothing is written then.
 // `record` through the window's save checks of every text and number, stored back as its
 // save stores them. Throws CardFailed, naming an odd size of `loaded`'s file.
 SettingsRecord CheckForSave(SettingsRecord record, const LoadedCard& loaded);
 
+// Reads the card and writes what `change` makes of it in one open, held against every other
+// reader and writer, so that no change made meanwhile is lost. Every text and number is
+// checked as the window's save checks it, and the time is stamped. Throws CardFailed with
+// the window's message; nothing is written then.
 void ChangeCard(const Card& card, const std::function<void(LoadedCard&)>& change,
                 const Clock& clock, SaveMode mode = SaveMode::kInPlace);
 

@@ -9,8 +9,7 @@ namespace {
 
 // The command and its cards; `change` is asked once the options are read.
 CLI::App* AddCardCommand(CLI::App& app, Context& context, const std::string& name,
-                         const std::string& description,
-                         std::function<CardChange()> change,
+                         const std::string& description, const std::function<CardChange()>& change,
                          SaveMode mode = SaveMode::kInPlace) {
     auto* command = app.add_subcommand(name, description);
     auto cards = std::make_shared<std::vector<std::string>>();

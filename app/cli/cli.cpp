@@ -52,6 +52,16 @@ CLI::App* FindCommand(CLI::App& app, std::string_view name) {
     return it == commands.end() ? nullptr : *it;
 }
 
+std::string UnknownCommand(CLI::App& app, const std::string& name) {
+    std::vector<std::string_view> names;
+    for (const CLI::App* c : Commands(app)) {
+        names.push_back(c->get_name());
+    }
+    const auto nearest = NearMatch(name, names);
+    return "unknown command " + Quoted(name) +
+           (nearest ? "; did you mean \"" + std::string(*nearest) + "\"?" : "");
+}
+
 // What the option parser would only call "not expected" or "a subcommand is required":
 // an unknown command or option, named as such, before any command runs.
 void CheckWords(CLI::App& app, const std::vector<std::string>& arguments, CLI::App*& command) {
@@ -62,13 +72,7 @@ void CheckWords(CLI::App& app, const std::vector<std::string>& arguments, CLI::A
     if (!first.starts_with('-')) {
         command = FindCommand(app, first);
         if (!command) {
-            std::vector<std::string_view> names;
-            for (const CLI::App* c : Commands(app)) {
-                names.push_back(c->get_name());
-            }
-            const auto nearest = NearMatch(first, names);
-            throw BadInput("unknown command " + Quoted(first) +
-                           (nearest ? "; did you mean \"" + std::string(*nearest) + "\"?" : ""));
+            throw BadInput(UnknownCommand(app, first));
         }
     }
     for (std::size_t i = command ? 1 : 0; i < arguments.size(); ++i) {
@@ -98,7 +102,7 @@ void AddHelpCommand(CLI::App& app, Context& context) {
         }
         const CLI::App* wanted = FindCommand(app, *name);
         if (!wanted) {
-            throw BadInput("unknown command " + Quoted(*name));
+            throw BadInput(UnknownCommand(app, *name) + "; vesko-cli help lists them");
         }
         context.out << wanted->help(app.get_name());
     });
@@ -112,7 +116,7 @@ void Context::CardFailed(const Card& card, const std::string& reason) {
 }
 
 std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::ostream& err,
-                               std::string_view done) {
+                               std::string_view done, bool read_on_past_bad) {
     if (arguments.empty()) {
         return {ResolveCard(".")};
     }
@@ -123,7 +127,16 @@ std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::o
     };
     std::vector<Found> found;
     for (const std::string& argument : arguments) {
-        Card card = ResolveCard(argument);
+        Card card;
+        try {
+            card = ResolveCard(argument);
+        } catch (const BadInput& error) {
+            if (!read_on_past_bad) {
+                throw;
+            }
+            found.push_back({{Safe(argument), argument, {}, error.what()}, std::nullopt, {}});
+            continue;
+        }
         const std::optional<FolderIdentity> identity = IdentityOf(card.folder);
         const auto same = std::find_if(found.begin(), found.end(), [&identity](const Found& f) {
             return identity && f.identity == identity;
@@ -211,10 +224,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     } catch (const CLI::RequiredError& error) {
         // CLI11 says "CARD is required"; a card is the one thing a writing command needs.
         const std::string what = error.what();
-        return Refused(err,
-                       what.starts_with("CARD") ? "CARD is required (. for the current folder)"
-                                                : Safe(what),
-                       command, true);
+        return Refused(
+            err,
+            what.starts_with("CARD") ? "CARD is required (. for the current folder)" : Safe(what),
+            command, true);
     } catch (const CLI::ParseError& error) {
         return Refused(err, Safe(error.what()), command, true);
     } catch (const BadInput& error) {

@@ -29,10 +29,11 @@ struct Context {
 };
 
 // Cards as written, each resolved up front so that a bad one stops the command before any
-// card is written. A card named several ways comes once, where it first appears; `err`
-// hears which names were the same card and that it is `done` once ("written").
+// card is written (throws BadInput), or, for `read_on_past_bad`, comes with its problem.
+// A card named several ways comes once, where it first appears; `err` hears which names
+// were the same card and that it is `done` once ("written").
 std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::ostream& err,
-                               std::string_view done);
+                               std::string_view done, bool read_on_past_bad = false);
 
 // What a command does to one card's record; a non-empty answer is a note said beside it.
 using CardChange = std::function<std::string(const Card&, LoadedCard&)>;

@@ -10,6 +10,7 @@
 #include "app/cli/profile.h"
 #include "app/cli/safe_text.h"
 #include "app/cli/values.h"
+#include "settings/setting_rules.h"
 #include "settings/text_conversion.h"
 
 namespace vesko::cli {
@@ -19,6 +20,7 @@ namespace {
 struct Side {
     std::map<std::string_view, std::u16string> settings;
     bool is_profile = false;
+    bool no_wifi = false;  // a card whose recorder has no Wi-Fi: apply keeps its Wi-Fi settings
 };
 
 bool IsCard(const std::string& argument) {
@@ -42,6 +44,7 @@ Side Load(const std::string& argument, Context& context) {
     const Card card = ResolveCard(argument);
     try {
         const SettingsRecord record = ReadCard(card, context.err).record;
+        side.no_wifi = HasWifiLock(record);
         for (const Setting& setting : kSettings) {
             side.settings[setting.key] = ShownValue(record, setting);
         }
@@ -56,10 +59,15 @@ std::string Text(const Side& side, std::string_view key) {
     return it == side.settings.end() ? "(not set)" : Quoted(ToUtf8(it->second));
 }
 
-bool Compared(const Side& a, const Side& b, std::string_view key) {
-    const auto holds = [key](const Side& side) {
-        return side.is_profile && side.settings.contains(key);
+// Against a profile, what apply would write: the keys it holds, but for the Wi-Fi settings
+// of a recorder without Wi-Fi.
+bool Compared(const Side& a, const Side& b, const Setting& setting) {
+    const auto holds = [&setting](const Side& side) {
+        return side.is_profile && side.settings.contains(setting.key);
     };
+    if (a.is_profile != b.is_profile && (a.no_wifi || b.no_wifi) && IsWifiSetting(setting)) {
+        return false;
+    }
     return (!a.is_profile && !b.is_profile) || holds(a) || holds(b);
 }
 
@@ -84,7 +92,7 @@ void AddDiffCommand(CLI::App& app, Context& context) {
         for (const Setting& setting : kSettings) {
             const std::string left = Text(a, setting.key);
             const std::string right = Text(b, setting.key);
-            if (Compared(a, b, setting.key) && left != right) {
+            if (Compared(a, b, setting) && left != right) {
                 context.out << setting.key << ": " << left << " -> " << right << '\n';
                 context.Fail(1);
             }

@@ -41,10 +41,9 @@ void AddExportCommand(CLI::App& app, Context& context) {
     auto only = std::make_shared<std::vector<std::string>>();
     auto except = std::make_shared<std::vector<std::string>>();
     command->add_option("CARD", *card, "the card (default: the current folder)");
-    auto* only_option =
-        command->add_option("--only", *only, "only these settings: KEY,...")
-            ->delimiter(',')
-            ->allow_extra_args(false);  // the card after it is no key
+    auto* only_option = command->add_option("--only", *only, "only these settings: KEY,...")
+                            ->delimiter(',')
+                            ->allow_extra_args(false);  // the card after it is no key
     command->add_option("--except", *except, "every setting but these: KEY,...")
         ->delimiter(',')
         ->allow_extra_args(false)

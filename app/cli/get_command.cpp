@@ -17,9 +17,7 @@ Getter GetterFor(const std::string& key) {
         return fact->text;
     }
     const Setting* setting = &FindKey(key);
-    return [setting](const SettingsRecord& record) {
-        return ToUtf8(ShownValue(record, *setting));
-    };
+    return [setting](const SettingsRecord& record) { return ToUtf8(ShownValue(record, *setting)); };
 }
 
 }  // namespace

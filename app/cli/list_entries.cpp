@@ -24,10 +24,8 @@ bool IsDigit(char16_t c) {
 // "+2", "-03:00", "gmt+2", "utc-3:00" (folded) as the window's entry text "GMT +2:00", or
 // "GMT" for no offset.
 std::optional<std::u16string> OffsetEntry(std::u16string text) {
-    for (const std::u16string_view prefix : {u"gmt", u"utc"}) {
-        if (text.starts_with(prefix)) {
-            text.erase(0, prefix.size());
-        }
+    if (text.starts_with(u"gmt") || text.starts_with(u"utc")) {
+        text.erase(0, 3);
     }
     if (text.size() < 2 || (text[0] != u'+' && text[0] != u'-')) {
         return std::nullopt;
@@ -53,7 +51,8 @@ std::optional<std::uint8_t> ExplicitByte(std::u16string_view folded) {
         return std::nullopt;
     }
     const std::u16string_view digits = folded.substr(kBytePrefix.size());
-    if (digits.empty() || digits.size() > 3 || !std::all_of(digits.begin(), digits.end(), IsDigit)) {
+    if (digits.empty() || digits.size() > 3 ||
+        !std::all_of(digits.begin(), digits.end(), IsDigit)) {
         return std::nullopt;
     }
     const int value = std::stoi(std::string(digits.begin(), digits.end()));
@@ -80,7 +79,9 @@ std::optional<std::uint8_t> ListByte(const ValueTable& table, std::u16string_vie
     };
     for (const std::u16string& wanted : {folded, offset ? Folded(*offset) : std::u16string()}) {
         for (std::size_t i = 0; i < (zone ? 3u : 2u) && !wanted.empty(); ++i) {
-            const auto matches = [&](std::u16string_view entry) { return forms[i](entry) == wanted; };
+            const auto matches = [&](std::u16string_view entry) {
+                return forms[i](entry) == wanted;
+            };
             const auto found = std::find_if(table.entries.begin(), table.entries.end(), matches);
             if (found != table.entries.end() &&
                 std::count_if(table.entries.begin(), table.entries.end(), matches) == 1) {

@@ -32,9 +32,7 @@ public:
     bool number_integer(number_integer_t value) override {
         return value < 0 ? Value(nullptr, std::to_string(value)) : Number(std::to_string(value));
     }
-    bool number_unsigned(number_unsigned_t value) override {
-        return Number(std::to_string(value));
-    }
+    bool number_unsigned(number_unsigned_t value) override { return Number(std::to_string(value)); }
     bool number_float(number_float_t, const string_t& written) override {
         return Value(nullptr, written);
     }
@@ -126,8 +124,9 @@ std::string ReadProfileText(const std::string& path, std::istream& standard_inpu
         throw BadInput(name + " is a folder, not a profile (a JSON file, or - for standard input)");
     }
     if (!error && !std::filesystem::is_regular_file(status)) {
-        throw BadInput(name + " is not a regular file; a profile is a JSON file, or - for "
-                              "standard input");
+        throw BadInput(name +
+                       " is not a regular file; a profile is a JSON file, or - for "
+                       "standard input");
     }
     std::ifstream in(file, std::ios::binary);
     if (!in) {

@@ -44,10 +44,10 @@ Card ResolveCard(const std::string& argument) {
         const std::filesystem::path parent = WithoutFinalSeparator(path).parent_path();
         const std::filesystem::path folder = parent.empty() ? "." : parent;
         if (std::filesystem::is_directory(folder, error)) {
-            return {name, folder};
+            return {name, argument, folder};
         }
     } else if (std::filesystem::is_directory(path, error)) {
-        return {name, path};
+        return {name, argument, path};
     }
     if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found) {
         throw BadInput("the card " + name + " does not exist");

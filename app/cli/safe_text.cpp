@@ -1,6 +1,7 @@
 #include "app/cli/safe_text.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "app/cli/cli_errors.h"
 #include "settings/text_conversion.h"
@@ -15,11 +16,23 @@ std::string Hex(const char* format, unsigned value) {
     return buffer;
 }
 
-// The length of the valid UTF-8 sequence at the start of `text`, or 0.
-std::size_t SequenceLength(std::string_view text) {
+struct Leading {
+    std::size_t length;  // 0: the first byte starts no valid UTF-8 sequence
+    char16_t unit;       // the character's first UTF-16 code unit
+};
+
+Leading LeadingCharacter(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text[0]);
     const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    return length <= text.size() && DecodeUtf8(text.substr(0, length)) ? length : 0;
+    const auto character =
+        length <= text.size() ? DecodeUtf8(text.substr(0, length)) : std::nullopt;
+    return character ? Leading{length, character->front()} : Leading{0, u'\0'};
+}
+
+// Marks that turn the text after them around, so that a name can look like another.
+bool IsDirectionMark(char16_t c) {
+    return c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
 }
 
 }  // namespace
@@ -27,18 +40,16 @@ std::size_t SequenceLength(std::string_view text) {
 std::string Safe(std::string_view text) {
     std::string shown;
     while (!text.empty()) {
-        const std::size_t length = SequenceLength(text);
+        const auto [length, c] = LeadingCharacter(text);
         const auto byte = static_cast<unsigned char>(text[0]);
-        if (length == 0) {
-            shown += Hex("\\x%02x", byte);
-        } else if (byte == 0) {
+        if (byte == 0 && length == 1) {
             shown += "\\0";
         } else if (byte == '\t') {
             shown += "\\t";
-        } else if (byte < 0x20 || byte == 0x7F) {
+        } else if (length == 0 || byte < 0x20 || byte == 0x7F) {
             shown += Hex("\\x%02x", byte);
-        } else if (byte == 0xC2 && static_cast<unsigned char>(text[1]) < 0xA0) {  // C1 controls
-            shown += Hex("\\u%04x", static_cast<unsigned char>(text[1]));
+        } else if ((c >= 0x80 && c < 0xA0) || IsDirectionMark(c)) {
+            shown += Hex("\\u%04x", c);
         } else {
             shown += text.substr(0, length);
         }

@@ -7,8 +7,8 @@
 
 namespace vesko::cli {
 
-// Control characters as \0, \t, \x1b or \u009b, bytes that are no UTF-8 as \xc1; whole,
-// never cut at a NUL, and nothing else changed.
+// Control characters as \0, \t, \x1b or \u009b, marks that turn text around as \u202e,
+// bytes that are no UTF-8 as \xc1; whole, never cut at a NUL, and nothing else changed.
 std::string Safe(std::string_view text);
 // The same in double quotes.
 std::string Quoted(std::string_view text);

@@ -26,8 +26,8 @@ struct Shown {
 std::vector<Shown> Describe(const SettingsRecord& record) {
     std::vector<Shown> shown;
     for (const Setting& setting : kSettings) {
-        shown.push_back({ToUtf8(DisplayName(setting)), setting.key,
-                         Safe(ToUtf8(ShownValue(record, setting)))});
+        shown.push_back(
+            {ToUtf8(DisplayName(setting)), setting.key, Safe(ToUtf8(ShownValue(record, setting)))});
     }
     for (const CardFact& fact : kCardFacts) {
         shown.push_back({std::string(fact.label), fact.key, Safe(fact.text(record))});
@@ -88,13 +88,16 @@ void AddShowCommand(CLI::App& app, Context& context) {
                       "\"settings\" as a profile takes them, its \"read-only\" facts, and "
                       "\"error\" for a card that could not be read");
     command->callback([&context, cards, json, keys] {
-        const std::vector<Card> resolved = ResolveCards(*cards, context.err, "shown");
+        const std::vector<Card> resolved = ResolveCards(*cards, context.err, "shown", true);
         Json all = Json::array();
         for (const Card& card : resolved) {
             try {
+                if (!card.problem.empty()) {
+                    throw CardFailed(card.problem);
+                }
                 const LoadedCard loaded = ReadCard(card, context.err);
                 if (*json) {
-                    all.push_back(AsJson(card.name, loaded));
+                    all.push_back(AsJson(card.argument, loaded));
                     continue;
                 }
                 if (resolved.size() > 1) {
@@ -105,7 +108,7 @@ void AddShowCommand(CLI::App& app, Context& context) {
             } catch (const CardFailed& error) {
                 context.CardFailed(card, error.what());
                 if (*json) {
-                    all.push_back({{"card", card.name}, {"error", error.what()}});
+                    all.push_back({{"card", card.argument}, {"error", error.what()}});
                 }
             }
         }

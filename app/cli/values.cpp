@@ -61,6 +61,9 @@ const Setting& FindKey(std::string_view key) {
     for (const Setting& setting : kSettings) {
         keys.push_back(setting.key);
     }
+    for (const CardFact& fact : kCardFacts) {
+        keys.push_back(fact.key);
+    }
     const auto nearest = NearMatch(key, keys);
     throw BadInput("unknown key " + Quoted(key) +
                    (nearest ? "; did you mean \"" + std::string(*nearest) + "\"?"
@@ -109,8 +112,9 @@ void Apply(SettingsRecord& record, const SettingValue& value) {
 }
 
 std::u16string ShownValue(const SettingsRecord& record, const Setting& setting) {
-    return setting.kind == SettingKind::kList ? ListEntry(*setting.table, record.Byte(setting.field))
-                                              : FieldText(record, setting);
+    return setting.kind == SettingKind::kList
+               ? ListEntry(*setting.table, record.Byte(setting.field))
+               : FieldText(record, setting);
 }
 
 }  // namespace vesko::cli
