@@ -73,6 +73,7 @@ TEST_F(CliTest, ShowAndGetPrintWhatTheWindowShows) {
     EXPECT_NE(show.out.find("Time Zone:                  GMT +1:00\n"), std::string::npos);
     EXPECT_NE(show.out.find("Video Resolution:           byte:7\n"), std::string::npos);
     EXPECT_NE(show.out.find("Firmware Version:           QX100-2.01\n"), std::string::npos);
+    EXPECT_NE(Cli({"help"}).out.find("stamp-time"), std::string::npos);
     EXPECT_EQ(
         Cli({"get", "card/config.bin", "time-zone", "dst-start-month", "firmware-version"}).out,
         "GMT +1:00\nMar\nQX100-2.01\n");
