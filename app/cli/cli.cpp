@@ -53,10 +53,10 @@ CLI::App* FindCommand(CLI::App& app, std::string_view name) {
 }
 
 std::string UnknownCommand(CLI::App& app, const std::string& name) {
-    std::vector<std::string_view> names;
-    for (const CLI::App* c : Commands(app)) {
-        names.push_back(c->get_name());
-    }
+    const std::vector<CLI::App*> commands = Commands(app);
+    std::vector<std::string_view> names(commands.size());
+    std::transform(commands.begin(), commands.end(), names.begin(),
+                   [](const CLI::App* c) -> std::string_view { return c->get_name(); });
     const auto nearest = NearMatch(name, names);
     return "unknown command " + Quoted(name) +
            (nearest ? "; did you mean \"" + std::string(*nearest) + "\"?" : "");

@@ -12,10 +12,10 @@ namespace {
 // The settings --only or --except leave, in the window's order.
 std::vector<const Setting*> Chosen(const std::vector<std::string>& only,
                                    const std::vector<std::string>& except) {
-    std::vector<const Setting*> named;
-    for (const std::string& key : only.empty() ? except : only) {
-        named.push_back(&FindKey(key));
-    }
+    const std::vector<std::string>& keys = only.empty() ? except : only;
+    std::vector<const Setting*> named(keys.size());
+    std::transform(keys.begin(), keys.end(), named.begin(),
+                   [](const std::string& key) { return &FindKey(key); });
     std::vector<const Setting*> chosen;
     for (const Setting& setting : kSettings) {
         const bool is_named = std::find(named.begin(), named.end(), &setting) != named.end();

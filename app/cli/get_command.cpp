@@ -1,4 +1,6 @@
 // get CARD KEY...: one value a line, as the window shows it.
+#include <algorithm>
+
 #include "app/cli/card_facts.h"
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
@@ -30,10 +32,8 @@ void AddGetCommand(CLI::App& app, Context& context) {
     command->add_option("CARD", *card, "the card (. for the current folder)")->required();
     command->add_option("KEY", *keys, "keys, such as time-zone or firmware-version")->required();
     command->callback([&context, card, keys] {
-        std::vector<Getter> getters;
-        for (const std::string& key : *keys) {
-            getters.push_back(GetterFor(key));
-        }
+        std::vector<Getter> getters(keys->size());
+        std::transform(keys->begin(), keys->end(), getters.begin(), GetterFor);
         const Card resolved = ResolveCard(*card);
         try {
             const LoadedCard loaded = ReadCard(resolved, context.err);

@@ -1,6 +1,9 @@
 // keys: every key with its label, its kind and what it takes, for people and for scripts.
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/cli/card_facts.h"
 #include "app/cli/command.h"
 #include "app/cli/values.h"
@@ -21,11 +24,10 @@ Json Describe(const Setting& setting) {
                 {"label", ToUtf8(DisplayName(setting))},
                 {"kind", KindName(setting.kind)}};
     if (setting.kind == SettingKind::kList) {
-        Json entries = Json::array();
-        for (const std::u16string_view entry : setting.table->entries) {
-            entries.push_back(ToUtf8(entry));
-        }
-        row["entries"] = std::move(entries);
+        std::vector<std::string> entries(setting.table->entries.size());
+        std::transform(setting.table->entries.begin(), setting.table->entries.end(),
+                       entries.begin(), ToUtf8);
+        row["entries"] = entries;
     } else if (setting.kind == SettingKind::kNumber) {
         row["minimum"] = 0;
         row["maximum"] = setting.max_value;
@@ -68,15 +70,14 @@ void AddKeysCommand(CLI::App& app, Context& context) {
                       "minimum and maximum, or min-length and max-length");
     command->callback([&context, json] {
         Json rows = Json::array();
-        for (const Setting& setting : kSettings) {
-            rows.push_back(Describe(setting));
-        }
-        for (const CardFact& fact : kCardFacts) {
-            rows.push_back({{"key", fact.key},
-                            {"label", fact.label},
-                            {"kind", "read-only"},
-                            {"about", fact.about}});
-        }
+        std::transform(kSettings.begin(), kSettings.end(), std::back_inserter(rows), Describe);
+        std::transform(kCardFacts.begin(), kCardFacts.end(), std::back_inserter(rows),
+                       [](const CardFact& fact) {
+                           return Json{{"key", fact.key},
+                                       {"label", fact.label},
+                                       {"kind", "read-only"},
+                                       {"about", fact.about}};
+                       });
         if (*json) {
             context.out << rows.dump(2) << '\n';
             return;

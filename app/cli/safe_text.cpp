@@ -40,7 +40,9 @@ bool IsDirectionMark(char16_t c) {
 std::string Safe(std::string_view text) {
     std::string shown;
     while (!text.empty()) {
-        const auto [length, c] = LeadingCharacter(text);
+        const Leading leading = LeadingCharacter(text);
+        const std::size_t length = leading.length;
+        const char16_t c = leading.unit;
         const auto byte = static_cast<unsigned char>(text[0]);
         if (byte == 0 && length == 1) {
             shown += "\\0";

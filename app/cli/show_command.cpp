@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <iterator>
 
 #include "app/cli/card_facts.h"
 #include "app/cli/cli_errors.h"
@@ -25,13 +26,15 @@ struct Shown {
 
 std::vector<Shown> Describe(const SettingsRecord& record) {
     std::vector<Shown> shown;
-    for (const Setting& setting : kSettings) {
-        shown.push_back(
-            {ToUtf8(DisplayName(setting)), setting.key, Safe(ToUtf8(ShownValue(record, setting)))});
-    }
-    for (const CardFact& fact : kCardFacts) {
-        shown.push_back({std::string(fact.label), fact.key, Safe(fact.text(record))});
-    }
+    std::transform(kSettings.begin(), kSettings.end(), std::back_inserter(shown),
+                   [&record](const Setting& setting) {
+                       return Shown{ToUtf8(DisplayName(setting)), setting.key,
+                                    Safe(ToUtf8(ShownValue(record, setting)))};
+                   });
+    std::transform(kCardFacts.begin(), kCardFacts.end(), std::back_inserter(shown),
+                   [&record](const CardFact& fact) {
+                       return Shown{std::string(fact.label), fact.key, Safe(fact.text(record))};
+                   });
     return shown;
 }
 

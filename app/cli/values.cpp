@@ -1,6 +1,7 @@
 #include "app/cli/values.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "app/cli/card_facts.h"
@@ -58,12 +59,10 @@ const Setting& FindKey(std::string_view key) {
         throw BadInput(Quoted(key) + " is read-only: the recorder and each save write it");
     }
     std::vector<std::string_view> keys;
-    for (const Setting& setting : kSettings) {
-        keys.push_back(setting.key);
-    }
-    for (const CardFact& fact : kCardFacts) {
-        keys.push_back(fact.key);
-    }
+    std::transform(kSettings.begin(), kSettings.end(), std::back_inserter(keys),
+                   [](const Setting& setting) { return setting.key; });
+    std::transform(kCardFacts.begin(), kCardFacts.end(), std::back_inserter(keys),
+                   [](const CardFact& fact) { return fact.key; });
     const auto nearest = NearMatch(key, keys);
     throw BadInput("unknown key " + Quoted(key) +
                    (nearest ? "; did you mean \"" + std::string(*nearest) + "\"?"
