@@ -13,7 +13,7 @@
 
 namespace vesko {
 
-CveskoDlg::CveskoDlg(DialogView& view, const Clock& clock, std::filesystem::path folder)
+CveskoDlg::CveskoDlg(DialogView& view, const Clock& clock, Folder folder)
     : view_(view), clock_(clock), folder_(std::move(folder)) {}
 
 bool CveskoDlg::OnInitDialog() {

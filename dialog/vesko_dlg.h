@@ -1,7 +1,6 @@
 // The settings dialog's logic, written against DialogView and Clock only.
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +8,7 @@
 #include "dialog/dialog_template.h"
 #include "dialog/dialog_view.h"
 #include "settings/clock.h"
+#include "settings/folder.h"
 #include "settings/saved_bytes.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
@@ -18,7 +18,7 @@ namespace vesko {
 class CveskoDlg {
 public:
     // `folder` holds the card's config.bin; empty: the current folder.
-    CveskoDlg(DialogView& view, const Clock& clock, std::filesystem::path folder = {});
+    CveskoDlg(DialogView& view, const Clock& clock, Folder folder = {});
     CveskoDlg(const CveskoDlg&) = delete;
     CveskoDlg& operator=(const CveskoDlg&) = delete;
 
@@ -75,7 +75,7 @@ private:
 
     DialogView& view_;
     const Clock& clock_;
-    const std::filesystem::path folder_;
+    const Folder folder_;
     SettingsRecord record_;         // zeroed until loaded
     FoundSettings shown_;           // the file as loaded or last written; nothing: no file
     FoundSettings tried_;           // what a save that failed may have left in part

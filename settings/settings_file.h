@@ -2,12 +2,12 @@
 // empty folder is the current one.
 #pragma once
 
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
 
+#include "settings/folder.h"
 #include "settings/settings_record.h"
 
 namespace vesko {
@@ -48,7 +48,7 @@ using SettingsChange = std::function<std::optional<SettingsRecord>(const FoundSe
 // cannot be read (in use for writing, not a regular file, a link, an I/O error) throws
 // SettingsFileError, so that nobody saves over a card they never saw. Other readers may
 // read at the same time.
-bool ReadSettingsFile(const std::filesystem::path& folder, SettingsRecord& record);
+bool ReadSettingsFile(const Folder& folder, SettingsRecord& record);
 
 // The one way to save: config.bin is opened once for reading and writing, held exclusively
 // (no other reader or writer gets in until it is closed), read, and `change`'s answer is
@@ -56,15 +56,15 @@ bool ReadSettingsFile(const std::filesystem::path& folder, SettingsRecord& recor
 // without config.bin gets a new one once `change` has answered. True when written. Throws
 // SettingsFileError: a read-only file, one in use, a failed read or write; a file the save
 // created is removed again.
-bool UpdateSettingsFile(const std::filesystem::path& folder, const SettingsChange& change);
+bool UpdateSettingsFile(const Folder& folder, const SettingsChange& change);
 
 // The same, but the answer goes into a new config.bin in place of the old one, so that
 // nothing past 128 bytes stays: the factory reset. The old file is deleted only once it has
 // been read under the lock and found writable.
-bool ResetSettingsFile(const std::filesystem::path& folder, const SettingsChange& change);
+bool ResetSettingsFile(const Folder& folder, const SettingsChange& change);
 
 // Writes `record` whole over whatever the file holds: for making a card, not for saving
 // what a user saw.
-void WriteSettingsFile(const std::filesystem::path& folder, const SettingsRecord& record);
+void WriteSettingsFile(const Folder& folder, const SettingsRecord& record);
 
 }  // namespace vesko

@@ -10,6 +10,7 @@
 #include "settings/save_sequence.h"
 #include "settings/settings_file.h"
 #include "settings/win32_file_calls.h"
+#include "settings/win32_system_reason.h"
 
 namespace vesko {
 
@@ -38,22 +39,6 @@ private:
 };
 
 using Failure = SettingsFileError (*)(std::u16string_view);
-
-// The system's own words for an error, without the full stop and line break it ends with.
-std::u16string SystemReason(DWORD error) {
-    wchar_t buffer[512] = {};
-    DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                    nullptr, error, 0, buffer, 512, nullptr);
-    while (length > 0 && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n' ||
-                          buffer[length - 1] == L'.' || buffer[length - 1] == L' ')) {
-        --length;
-    }
-    if (length == 0) {
-        const std::string digits = std::to_string(error);
-        return u"System error " + std::u16string(digits.begin(), digits.end());
-    }
-    return std::u16string(buffer, buffer + length);
-}
 
 std::u16string Reason(DWORD error) {
     switch (error) {
@@ -87,8 +72,14 @@ std::u16string Reason(DWORD error) {
     throw failure(ReasonFor(problem));
 }
 
-std::wstring FilePath(const std::filesystem::path& folder) {
-    return (folder / kSettingsFileName).wstring();
+// Joined as a filesystem path joins them: "E:" stays drive-relative, as given.
+std::wstring FilePath(const Folder& folder) {
+    std::wstring path(folder.begin(), folder.end());
+    if (!path.empty() && path.back() != L'\\' && path.back() != L'/' && path.back() != L':') {
+        path += L'\\';
+    }
+    const std::string_view name = kSettingsFileName;
+    return path + std::wstring(name.begin(), name.end());
 }
 
 // A link (any reparse point) is opened as itself, never followed to its target.
@@ -216,8 +207,7 @@ bool CreateWith(Failure failure, const std::wstring& path, const SettingsRecord&
 // The steps of a save on the card in `folder`.
 class Win32Card {
 public:
-    Win32Card(const std::filesystem::path& folder, DWORD access)
-        : path_(FilePath(folder)), access_(access) {}
+    Win32Card(const Folder& folder, DWORD access) : path_(FilePath(folder)), access_(access) {}
     UniqueHandle OpenForSave(Failure failure) const {
         return vesko::OpenForSave(failure, path_, access_);
     }
@@ -242,7 +232,7 @@ private:
 
 }  // namespace
 
-bool ReadSettingsFile(const std::filesystem::path& folder, SettingsRecord& record) {
+bool ReadSettingsFile(const Folder& folder, SettingsRecord& record) {
     constexpr Failure kFailure = SettingsFileError::ReadFailed;
     // Other readers are welcome, a writer is not.
     const UniqueHandle file = Open(FilePath(folder), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
@@ -258,17 +248,17 @@ bool ReadSettingsFile(const std::filesystem::path& folder, SettingsRecord& recor
     return true;
 }
 
-bool UpdateSettingsFile(const std::filesystem::path& folder, const SettingsChange& change) {
+bool UpdateSettingsFile(const Folder& folder, const SettingsChange& change) {
     Win32Card card(folder, GENERIC_READ | GENERIC_WRITE);
     return SaveOnCard(card, SaveKind::kUpdate, change);
 }
 
-bool ResetSettingsFile(const std::filesystem::path& folder, const SettingsChange& change) {
+bool ResetSettingsFile(const Folder& folder, const SettingsChange& change) {
     Win32Card card(folder, GENERIC_READ | GENERIC_WRITE | DELETE);
     return SaveOnCard(card, SaveKind::kReset, change);
 }
 
-void WriteSettingsFile(const std::filesystem::path& folder, const SettingsRecord& record) {
+void WriteSettingsFile(const Folder& folder, const SettingsRecord& record) {
     UpdateSettingsFile(folder, [&record](const FoundSettings&) { return record; });
 }
 

@@ -1,5 +1,7 @@
 #include "settings/text_conversion.h"
 
+#include "settings/folder.h"
+
 #include <algorithm>
 #include <array>
 #include <iterator>
@@ -113,8 +115,21 @@ bool HasUnpairedSurrogate(std::u16string_view text) {
     return false;
 }
 
-std::filesystem::path PathFromUtf8(std::string_view text) {
+Folder FolderFromUtf8(std::string_view text) {
+#ifdef _WIN32
+    return FromUtf8(text);
+#else
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
+#endif
+}
+
+std::string FolderText(const Folder& folder) {
+#ifdef _WIN32
+    return ToUtf8(folder);
+#else
+    const std::u8string text = folder.u8string();
+    return {text.begin(), text.end()};
+#endif
 }
 
 }  // namespace vesko

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -31,8 +30,5 @@ std::u16string FromUtf8(std::string_view text);
 std::string ToUtf8(std::u16string_view text);
 // Whether ToUtf8 would have to replace a character of `text`.
 bool HasUnpairedSurrogate(std::u16string_view text);
-
-// Paths written in UTF-8 (command lines, profiles), on every system.
-std::filesystem::path PathFromUtf8(std::string_view text);
 
 }  // namespace vesko

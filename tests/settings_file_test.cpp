@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/folder_path.h"
 #include "settings/settings_file.h"
 #include "temp_folder.h"
 
@@ -30,10 +31,10 @@ TEST(SettingsFileTest, MissingFileLeavesTheRecordAndWriteCreatesIt) {
     TempFolder folder;
     SettingsRecord record = RandomRecord(1);
     const SettingsRecord before = record;
-    EXPECT_FALSE(ReadSettingsFile(folder.path(), record));
+    EXPECT_FALSE(ReadSettingsFile(FolderOf(folder.path()), record));
     EXPECT_EQ(record, before);
 
-    WriteSettingsFile(folder.path(), record);
+    WriteSettingsFile(FolderOf(folder.path()), record);
     const auto bytes = ReadConfigBytes();
     ASSERT_EQ(bytes.size(), 128u);
     EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), record.bytes().begin()));
@@ -43,9 +44,9 @@ TEST(SettingsFileTest, RandomRecordRoundTrips) {
     TempFolder folder;
     for (unsigned seed = 0; seed < 20; ++seed) {
         const SettingsRecord written = RandomRecord(seed);
-        WriteSettingsFile(folder.path(), written);
+        WriteSettingsFile(FolderOf(folder.path()), written);
         SettingsRecord read;
-        ASSERT_TRUE(ReadSettingsFile(folder.path(), read));
+        ASSERT_TRUE(ReadSettingsFile(FolderOf(folder.path()), read));
         EXPECT_EQ(read, written) << "seed " << seed;
     }
 }
@@ -54,7 +55,7 @@ TEST(SettingsFileTest, ShortFileReadsAsZerosAfterItsEnd) {
     TempFolder folder;
     WriteConfigBytes(std::vector<std::uint8_t>(10, 0x55));
     SettingsRecord record = RandomRecord(2);
-    ASSERT_TRUE(ReadSettingsFile(folder.path(), record));
+    ASSERT_TRUE(ReadSettingsFile(FolderOf(folder.path()), record));
     for (std::size_t i = 0; i < 128; ++i) {
         EXPECT_EQ(record.bytes()[i], i < 10 ? 0x55 : 0) << "byte " << i;
     }
@@ -68,11 +69,11 @@ TEST(SettingsFileTest, LongerFileKeepsItsLengthAndTail) {
     }
     WriteConfigBytes(original);
     SettingsRecord record;
-    ASSERT_TRUE(ReadSettingsFile(folder.path(), record));
+    ASSERT_TRUE(ReadSettingsFile(FolderOf(folder.path()), record));
     EXPECT_TRUE(std::equal(record.bytes().begin(), record.bytes().end(), original.begin()));
 
     const SettingsRecord changed = RandomRecord(3);
-    WriteSettingsFile(folder.path(), changed);
+    WriteSettingsFile(FolderOf(folder.path()), changed);
     const auto bytes = ReadConfigBytes();
     ASSERT_EQ(bytes.size(), 200u);
     EXPECT_TRUE(std::equal(changed.bytes().begin(), changed.bytes().end(), bytes.begin()));
@@ -83,11 +84,11 @@ TEST(SettingsFileTest, FolderNamedConfigBinIsUnreadableAndUnwritable) {
     TempFolder folder;
     std::filesystem::create_directory("config.bin");
     SettingsRecord record;
-    EXPECT_THROW(ReadSettingsFile(folder.path(), record), SettingsFileError);
+    EXPECT_THROW(ReadSettingsFile(FolderOf(folder.path()), record), SettingsFileError);
     EXPECT_THROW(testing::ResetConfigToZeros(folder.path()), SettingsFileError);
     EXPECT_TRUE(std::filesystem::is_directory("config.bin"));
     try {
-        WriteSettingsFile(folder.path(), record);
+        WriteSettingsFile(FolderOf(folder.path()), record);
         FAIL() << "the write did not report";
     } catch (const SettingsFileError& error) {
         const std::u16string& message = error.message();
@@ -101,15 +102,15 @@ TEST(SettingsFileTest, FolderNamedConfigBinIsUnreadableAndUnwritable) {
 // the two changes; in turn, each keeps the other's.
 TEST(SettingsFileTest, TwoWritersInTurnBothKeepTheirChange) {
     TempFolder folder;
-    WriteSettingsFile(folder.path(), SettingsRecord());
+    WriteSettingsFile(FolderOf(folder.path()), SettingsRecord());
     const auto set_byte = [&folder](std::size_t offset, std::uint8_t value) {
-        UpdateSettingsFile(folder.path(), [=](const FoundSettings& now) {
+        UpdateSettingsFile(FolderOf(folder.path()), [=](const FoundSettings& now) {
             SettingsRecord changed = now.value();
             changed.bytes()[offset] = value;
             return FoundSettings(changed);
         });
     };
-    UpdateSettingsFile(folder.path(), [&set_byte](const FoundSettings& now) {
+    UpdateSettingsFile(FolderOf(folder.path()), [&set_byte](const FoundSettings& now) {
         try {
             set_byte(1, 2);
             ADD_FAILURE() << "the second writer got in";
@@ -133,14 +134,14 @@ TEST(SettingsFileTest, FolderWithNonAsciiName) {
     const std::filesystem::path card = folder.path() / std::filesystem::path(u8"Kärtchen Ω");
     std::filesystem::create_directory(card);
     const SettingsRecord written = RandomRecord(4);
-    WriteSettingsFile(card, written);
+    WriteSettingsFile(FolderOf(card), written);
     EXPECT_TRUE(std::filesystem::exists(card / "config.bin"));
     EXPECT_FALSE(std::filesystem::exists("config.bin")) << "not in the current folder";
     SettingsRecord read;
-    ASSERT_TRUE(ReadSettingsFile(card, read));
+    ASSERT_TRUE(ReadSettingsFile(FolderOf(card), read));
     EXPECT_EQ(read, written);
     ASSERT_TRUE(testing::ResetConfigToZeros(card));
-    ASSERT_TRUE(ReadSettingsFile(card, read));
+    ASSERT_TRUE(ReadSettingsFile(FolderOf(card), read));
     EXPECT_EQ(read, SettingsRecord());
 }
 
@@ -152,8 +153,8 @@ TEST(SettingsFileTest, VanishedFolderIsACardThatIsGone) {
         u" config.bin: The card is not there any more; insert it and try again.";
     SettingsRecord record;
     const std::vector<std::pair<std::u16string, std::function<void()>>> accesses{
-        {u"Could not read", [&] { ReadSettingsFile(gone, record); }},
-        {u"Could not write", [&] { WriteSettingsFile(gone, record); }},
+        {u"Could not read", [&] { ReadSettingsFile(FolderOf(gone), record); }},
+        {u"Could not write", [&] { WriteSettingsFile(FolderOf(gone), record); }},
         {u"Could not delete", [&] { testing::ResetConfigToZeros(gone); }},
     };
     for (const auto& [action, access] : accesses) {

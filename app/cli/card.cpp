@@ -4,6 +4,7 @@
 
 #include "app/cli/cli_errors.h"
 #include "settings/defaults.h"
+#include "settings/folder_path.h"
 #include "settings/setting_rules.h"
 #include "settings/settings_file.h"
 #include "settings/text_conversion.h"
@@ -29,7 +30,7 @@ LoadedCard LoadCard(const Card& card) {
     LoadedCard loaded{FactoryDefaults(), false};
     try {
         SettingsRecord record;
-        if (ReadSettingsFile(card.folder, record)) {
+        if (ReadSettingsFile(FolderOf(card.folder), record)) {
             loaded = {record, true, OddSize(card)};
         }
     } catch (const SettingsFileError& error) {
@@ -68,7 +69,7 @@ void ChangeCard(const Card& card, const std::function<void(LoadedCard&)>& change
                 const Clock& clock, SaveMode mode) {
     const auto save = mode == SaveMode::kNewFile ? ResetSettingsFile : UpdateSettingsFile;
     try {
-        save(card.folder, [&](const FoundSettings& now) {
+        save(FolderOf(card.folder), [&](const FoundSettings& now) {
             LoadedCard loaded{now.value_or(FactoryDefaults()), now.has_value(),
                               now ? OddSize(card) : std::string()};
             change(loaded);

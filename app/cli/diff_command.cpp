@@ -10,6 +10,7 @@
 #include "app/cli/profile.h"
 #include "app/cli/safe_text.h"
 #include "app/cli/values.h"
+#include "settings/folder_path.h"
 #include "settings/setting_rules.h"
 #include "settings/text_conversion.h"
 

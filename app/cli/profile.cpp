@@ -8,6 +8,7 @@
 #include "app/cli/cli_errors.h"
 #include "app/cli/list_entries.h"
 #include "app/cli/safe_text.h"
+#include "settings/folder_path.h"
 #include "settings/text_conversion.h"
 
 namespace vesko::cli {

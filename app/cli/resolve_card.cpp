@@ -7,6 +7,7 @@
 #include "app/cli/cli_errors.h"
 #include "app/cli/safe_text.h"
 #include "settings/file_problems.h"
+#include "settings/folder_path.h"
 #include "settings/settings_file.h"
 #include "settings/text_conversion.h"
 

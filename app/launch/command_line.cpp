@@ -1,9 +1,9 @@
 #include "app/launch/command_line.h"
 
 #include <algorithm>
-#include <system_error>
 #include <vector>
 
+#include "app/launch/folder_status.h"
 #include "app/launch/windows_arguments.h"
 #include "settings/text_conversion.h"
 #include "version.h"
@@ -30,12 +30,6 @@ constexpr std::string_view kUsage =
     "  --help                  show this help and end\n"
     "  --version               show the version and end";
 
-// Paths are shown as UTF-8 (on POSIX: their bytes as they are).
-std::string Shown(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
 // Every refusal is one line that starts with the program's name.
 std::string Line(const std::string& text) {
     return "vesko: " + text;
@@ -45,33 +39,28 @@ LaunchRequest Refuse(std::string message) {
     return {LaunchRequest::Action::kError, {}, false, std::move(message)};
 }
 
-std::string CannotOpenFolderMessage(const std::filesystem::path& folder,
-                                    const std::error_code& error) {
-    return Line("cannot open folder " + Shown(folder) + ": " + error.message());
-}
-
 // Why `folder` cannot be the card's folder; empty when it can.
-std::string FolderProblem(const std::filesystem::path& folder) {
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(folder, error);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        return Line("no such folder: " + Shown(folder));
-    }
-    if (error) {
-        return CannotOpenFolderMessage(folder, error);
-    }
-    if (status.type() != std::filesystem::file_type::directory) {
-        return Line("not a folder: " + Shown(folder));
+std::string FolderProblem(const Folder& folder) {
+    const FolderStatus status = StatusOf(folder);
+    switch (status.kind) {
+        case FolderStatus::Kind::kMissing:
+            return Line("no such folder: " + FolderText(folder));
+        case FolderStatus::Kind::kUnreadable:
+            return Line("cannot open folder " + FolderText(folder) + ": " + status.reason);
+        case FolderStatus::Kind::kNotAFolder:
+            return Line("not a folder: " + FolderText(folder));
+        case FolderStatus::Kind::kFolder:
+            break;
     }
     return {};
 }
 
 }  // namespace
 
-LaunchRequest ParseCommandLine(std::span<const std::filesystem::path> arguments) {
+LaunchRequest ParseCommandLine(std::span<const Folder> arguments) {
     // Asked for help or the version, the program answers whatever else the line holds.
-    for (const std::filesystem::path& argument : arguments) {
-        const std::string text = Shown(argument);
+    for (const Folder& argument : arguments) {
+        const std::string text = FolderText(argument);
         if (text == "--") {
             break;
         }
@@ -86,8 +75,8 @@ LaunchRequest ParseCommandLine(std::span<const std::filesystem::path> arguments)
     LaunchRequest request;
     bool options_ended = false;
     bool have_folder = false;
-    for (const std::filesystem::path& argument : arguments) {
-        const std::string text = Shown(argument);
+    for (const Folder& argument : arguments) {
+        const std::string text = FolderText(argument);
         if (!options_ended && text.size() > 1 && text.front() == '-') {
             if (kHasChooser && text == kChooseCardOption) {
                 request.ask_for_card = true;
@@ -117,24 +106,10 @@ LaunchRequest ParseWindowsCommandLine(std::u16string_view command_line) {
     if (!arguments.problem.empty()) {
         return Refuse(Line(arguments.problem));
     }
-    std::vector<std::filesystem::path> paths(arguments.words.size());
-    std::transform(arguments.words.begin(), arguments.words.end(), paths.begin(),
-                   [](const std::string& word) { return PathFromUtf8(word); });
-    return ParseCommandLine(paths);
-}
-
-std::filesystem::path ChooserStartFolder(const std::filesystem::path& home, std::string_view user,
-                                         std::span<const std::filesystem::path> media_roots) {
-    if (!user.empty()) {
-        for (const std::filesystem::path& root : media_roots) {
-            std::error_code error;
-            std::filesystem::path media = root / user;
-            if (std::filesystem::is_directory(media, error)) {
-                return media;
-            }
-        }
-    }
-    return home;
+    std::vector<Folder> folders(arguments.words.size());
+    std::transform(arguments.words.begin(), arguments.words.end(), folders.begin(),
+                   [](const std::string& word) { return FolderFromUtf8(word); });
+    return ParseCommandLine(folders);
 }
 
 }  // namespace vesko

@@ -2,10 +2,11 @@
 // follow one set of rules and only show the outcome their own way.
 #pragma once
 
-#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "settings/folder.h"
 
 namespace vesko {
 
@@ -24,22 +25,17 @@ struct LaunchRequest {
     };
     Action action = Action::kOpen;
     // kOpen: the card's folder; empty means the current folder.
-    std::filesystem::path folder;
+    Folder folder;
     // kOpen without a folder: ask for the card's folder before opening.
     bool ask_for_card = false;
     std::string message;  // UTF-8, without a final line break
 };
 
 // `arguments` exclude the program's own name. A folder argument must name an existing folder.
-LaunchRequest ParseCommandLine(std::span<const std::filesystem::path> arguments);
+LaunchRequest ParseCommandLine(std::span<const Folder> arguments);
 
 // The Windows program's: its command line as the system hands it over, read by the rules
 // both Windows programs share.
 LaunchRequest ParseWindowsCommandLine(std::u16string_view command_line);
-
-// Where a folder chooser starts: the folder the desktop mounts the user's removable media
-// in, when there is one, otherwise `home`.
-std::filesystem::path ChooserStartFolder(const std::filesystem::path& home, std::string_view user,
-                                         std::span<const std::filesystem::path> media_roots);
 
 }  // namespace vesko

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/launch/chooser_start_folder.h"
+
 namespace vesko {
 
 namespace {

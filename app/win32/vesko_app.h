@@ -3,22 +3,22 @@
 
 #include <windows.h>
 
-#include <filesystem>
 #include <utility>
+
+#include "settings/folder.h"
 
 namespace vesko {
 
 class CveskoApp {
 public:
     // `card`: the folder holding config.bin; empty for the current folder.
-    CveskoApp(HINSTANCE instance, std::filesystem::path card)
-        : instance_(instance), card_(std::move(card)) {}
+    CveskoApp(HINSTANCE instance, Folder card) : instance_(instance), card_(std::move(card)) {}
     // FALSE: the program ends once the dialog is closed.
     BOOL InitInstance();
 
 private:
     HINSTANCE instance_;
-    std::filesystem::path card_;
+    Folder card_;
 };
 
 }  // namespace vesko

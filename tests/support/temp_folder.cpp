@@ -1,5 +1,6 @@
 #include "temp_folder.h"
 
+#include "settings/folder_path.h"
 #include "settings/settings_file.h"
 
 #include <fstream>
@@ -42,7 +43,7 @@ void WriteConfigBytes(const std::vector<std::uint8_t>& bytes) {
 }
 
 bool ResetConfigToZeros(const std::filesystem::path& folder) {
-    return ResetSettingsFile(folder,
+    return ResetSettingsFile(FolderOf(folder),
                              [](const FoundSettings&) { return FoundSettings(SettingsRecord()); });
 }
 

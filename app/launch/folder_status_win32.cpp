@@ -1,0 +1,23 @@
+#include <windows.h>
+
+#include "app/launch/folder_status.h"
+#include "settings/text_conversion.h"
+#include "settings/win32_system_reason.h"
+
+namespace vesko {
+
+FolderStatus StatusOf(const Folder& folder) {
+    const std::wstring path(folder.begin(), folder.end());
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            return {FolderStatus::Kind::kMissing};
+        }
+        return {FolderStatus::Kind::kUnreadable, ToUtf8(SystemReason(error))};
+    }
+    return {(attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? FolderStatus::Kind::kFolder
+                                                         : FolderStatus::Kind::kNotAFolder};
+}
+
+}  // namespace vesko
