@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws the application icon (a dash camera: body, lens, recording light) with ImageMagick:
-# the 128-pixel PNG the Linux program carries and the 24-bit ICO of the Windows one, drawn
-# from it, and the same picture at the other sizes desktop menus ask for (icons/).
+# the 128-pixel PNG the Linux program carries, the ICO of the Windows one made from it, and
+# the same picture at the other sizes desktop menus ask for (icons/).
 # The results are committed; run this only to change the picture.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,18 +1,24 @@
 #include "settings/time_text.h"
 
-#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace vesko {
 
 namespace {
 
-template <typename... Args>
-std::u16string Format(const char* format, Args... args) {
-    char buffer[64] = {};
-    const int length = std::snprintf(buffer, sizeof buffer, format, args...);
-    std::u16string text;
-    for (int i = 0; i < length && i < static_cast<int>(sizeof buffer) - 1; ++i) {
-        text.push_back(static_cast<char16_t>(buffer[i]));  // digits, '-' and ':' only
+// A number as printf's "%W.Pd" writes it: at least `precision` digits, zero-padded after
+// any sign, then blanks in front up to `width`. Written out because the C library's printf
+// is, in the one-file Windows program, a tenth of its size.
+std::u16string Number(int value, std::size_t width, std::size_t precision) {
+    const std::string digits = std::to_string(std::llabs(value));
+    std::u16string text(digits.size() < precision ? precision - digits.size() : 0, u'0');
+    text.insert(text.end(), digits.begin(), digits.end());
+    if (value < 0) {
+        text.insert(text.begin(), u'-');
+    }
+    if (text.size() < width) {
+        text.insert(text.begin(), width - text.size(), u' ');
     }
     return text;
 }
@@ -20,11 +26,13 @@ std::u16string Format(const char* format, Args... args) {
 }  // namespace
 
 std::u16string DateText(const LocalTime& time) {
-    return Format("%4d-%.2d-%.2d", time.year, time.month, time.day);
+    return Number(time.year, 4, 1) + u'-' + Number(time.month, 0, 2) + u'-' +
+           Number(time.day, 0, 2);
 }
 
 std::u16string TimeText(const LocalTime& time) {
-    return Format("%.2d:%.2d:%.2d", time.hour, time.minute, time.second);
+    return Number(time.hour, 0, 2) + u':' + Number(time.minute, 0, 2) + u':' +
+           Number(time.second, 0, 2);
 }
 
 }  // namespace vesko

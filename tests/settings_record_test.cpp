@@ -6,6 +6,7 @@
 #include "settings/defaults.h"
 #include "settings/settings_record.h"
 #include "settings/text_conversion.h"
+#include "settings/time_text.h"
 #include "settings/value_tables.h"
 
 namespace vesko {
@@ -94,6 +95,13 @@ TEST(TextConversionTest, TypedTextMustBeValidUtf8) {
         EXPECT_FALSE(DecodeUtf8(bad)) << bad;
     }
     EXPECT_EQ(DecodeUtf8("A\xC3\xA9\xF0\x9F\x98\x80"), u"A\u00E9\U0001F600");
+}
+
+TEST(TimeTextTest, WrittenAsPrintfWritesThem) {
+    EXPECT_EQ(DateText({2017, 4, 21, 9, 5, 7}), u"2017-04-21");
+    EXPECT_EQ(TimeText({2017, 4, 21, 9, 5, 7}), u"09:05:07");
+    EXPECT_EQ(DateText({999, 12, 255, 0, 0, 0}), u" 999-12-255");
+    EXPECT_EQ(TimeText({0, 0, 0, -3, 0, 60}), u"-03:00:60");
 }
 
 TEST(DefaultsTest, StoredValuesOfTheFactorySettings) {

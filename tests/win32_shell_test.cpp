@@ -464,7 +464,7 @@ TEST_F(Win32ShellTest, TheIconIsTheWindowsIconAndItsDragIcon) {
         EXPECT_EQ(::SendMessageW(hwnd, WM_GETICON, ICON_SMALL, 0), big);
         HICON resource = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(128));
         EXPECT_EQ(big, reinterpret_cast<LRESULT>(resource));
-        // One image in the resource: 128 by 128 at 24 bits (the icon directory's first entry).
+        // One image in the resource: 128 by 128 at 32 bits, a PNG (the directory's first entry).
         HMODULE module = ::GetModuleHandleW(nullptr);
         HRSRC group = ::FindResourceW(module, MAKEINTRESOURCEW(128), RT_GROUP_ICON);
         ASSERT_NE(group, nullptr);
@@ -473,7 +473,7 @@ TEST_F(Win32ShellTest, TheIconIsTheWindowsIconAndItsDragIcon) {
         EXPECT_EQ(directory[4] | directory[5] << 8, 1) << "image count";
         EXPECT_EQ(directory[6], 128) << "width";
         EXPECT_EQ(directory[7], 128) << "height";
-        EXPECT_EQ(directory[12] | directory[13] << 8, 24) << "bits per pixel";
+        EXPECT_EQ(directory[12] | directory[13] << 8, 32) << "bits per pixel";
         // The dialog procedure answers the drag-icon query with the icon itself.
         // NOLINTNEXTLINE(performance-no-int-to-ptr): Windows keeps the procedure as an integer
         const auto proc = reinterpret_cast<DLGPROC>(::GetWindowLongPtrW(hwnd, DWLP_DLGPROC));
