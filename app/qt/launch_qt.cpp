@@ -6,8 +6,8 @@
 #include <QString>
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
-#include <iostream>
 
 #include "app/launch/chooser_start_folder.h"
 
@@ -21,13 +21,14 @@ QString FromPath(const std::filesystem::path& path) {
 
 }  // namespace
 
+// C stdio rather than iostreams: the window's start would otherwise pay for setting up
+// the standard streams before main, for a message it rarely prints.
 int PrintLaunchMessage(const LaunchRequest& request) {
-    if (request.action == LaunchRequest::Action::kError) {
-        std::cerr << request.message << '\n';
-        return kUsageExitStatus;
-    }
-    std::cout << request.message << '\n';
-    return EXIT_SUCCESS;
+    const bool error = request.action == LaunchRequest::Action::kError;
+    std::FILE* stream = error ? stderr : stdout;
+    std::fwrite(request.message.data(), 1, request.message.size(), stream);
+    std::fputc('\n', stream);
+    return error ? kUsageExitStatus : EXIT_SUCCESS;
 }
 
 std::optional<std::filesystem::path> ChooseCardFolder() {
