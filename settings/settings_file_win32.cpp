@@ -72,7 +72,8 @@ std::u16string Reason(DWORD error) {
     throw failure(ReasonFor(problem));
 }
 
-// Joined as a filesystem path joins them: "E:" stays drive-relative, as given.
+// The folder and the file's name with one separator between; "E:" stays drive-relative, as
+// a filesystem path would keep it.
 std::wstring FilePath(const Folder& folder) {
     std::wstring path(folder.begin(), folder.end());
     if (!path.empty() && path.back() != L'\\' && path.back() != L'/' && path.back() != L':') {

@@ -1,13 +1,13 @@
 #include "settings/text_conversion.h"
 
-#include "settings/folder.h"
-
 #include <algorithm>
 #include <array>
 #include <iterator>
 #include <optional>
 
 #include <utf8.h>
+
+#include "settings/folder.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -11,7 +11,10 @@ FolderStatus StatusOf(const Folder& folder) {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = ::GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+        // As std::filesystem sorts them: a share or name that cannot be there is not there.
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+            error == ERROR_BAD_NETPATH || error == ERROR_BAD_NET_NAME ||
+            error == ERROR_INVALID_NAME) {
             return {FolderStatus::Kind::kMissing};
         }
         return {FolderStatus::Kind::kUnreadable, ToUtf8(SystemReason(error))};
