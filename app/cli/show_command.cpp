@@ -40,11 +40,9 @@ std::vector<Shown> Describe(const SettingsRecord& record) {
 
 void PrintText(std::ostream& out, const std::vector<Shown>& shown, bool keys) {
     std::size_t width = 0;
-    for (const Shown& line : shown) {
-        width = std::max(width, line.label.size());
-    }
     std::size_t key_width = 0;
     for (const Shown& line : shown) {
+        width = std::max(width, line.label.size());
         key_width = std::max(key_width, keys ? line.key.size() + 2 : 0);
     }
     for (const Shown& line : shown) {
