@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "settings/translation.h"
+
 namespace vesko {
 
 namespace {
@@ -29,9 +31,10 @@ const ControlTemplate* FindLabel(const DialogTemplate& dialog, Predicate predica
 }
 
 std::u16string TrimmedCaption(const ControlTemplate& label) {
-    const std::u16string_view caption = label.caption;
+    std::u16string caption = Tr(label.caption);
     const auto end = caption.find_last_not_of(u' ');
-    return std::u16string(caption.substr(0, end == std::u16string_view::npos ? 0 : end + 1));
+    caption.resize(end == std::u16string::npos ? 0 : end + 1);
+    return caption;
 }
 
 }  // namespace
@@ -55,7 +58,7 @@ const ControlTemplate* RowLabel(const DialogTemplate& dialog, const ControlTempl
 
 std::u16string AccessiblePart(const ControlTemplate& control) {
     const Setting* setting = IsInput(control) ? FindSetting(control.key) : nullptr;
-    return setting != nullptr ? std::u16string(setting->part) : std::u16string();
+    return setting != nullptr ? Tr(setting->part) : std::u16string();
 }
 
 std::u16string AccessibleDescription(const DialogTemplate& dialog, const ControlTemplate& control) {

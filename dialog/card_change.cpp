@@ -5,6 +5,7 @@
 #include "dialog/messages.h"
 #include "settings/settings_schema.h"
 #include "settings/text_conversion.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
@@ -22,20 +23,16 @@ bool Differs(const SettingsRecord& a, const SettingsRecord& b, Field field) {
 
 // A file found now that the window never showed: which recorder's it is.
 std::u16string Unseen(std::u16string_view why, const SettingsRecord& now) {
-    std::u16string line(why);
     const std::u16string firmware = Firmware(now);
     if (firmware.empty()) {
-        return line + u".";
+        return TrFill(messages::kSentence, {Tr(why)});
     }
-    return line + std::u16string(messages::kChangedFirmwareNow) + firmware +
-           std::u16string(messages::kChangedFirmwareNowEnd);
+    return TrFill(messages::kSentenceWithFirmware, {Tr(why), firmware});
 }
 
 std::u16string Changed(const SettingsRecord& shown, const SettingsRecord& now) {
     if (Differs(shown, now, fields::kFirmwareVersion)) {
-        return std::u16string(messages::kChangedFirmwareBefore) + Firmware(now) +
-               std::u16string(messages::kChangedFirmwareBetween) + Firmware(shown) +
-               std::u16string(messages::kChangedFirmwareAfter);
+        return TrFill(messages::kChangedFirmware, {Firmware(now), Firmware(shown)});
     }
     std::u16string names;
     const auto add = [&names](std::u16string_view name) {
@@ -48,12 +45,12 @@ std::u16string Changed(const SettingsRecord& shown, const SettingsRecord& now) {
         }
     }
     if (Differs(shown, now, fields::kFormatSdCard)) {
-        add(messages::kChangedFormatRequest);
+        add(Tr(messages::kChangedFormatRequest));
     }
     if (names.empty()) {
-        return std::u16string(messages::kChangedOtherBytes);
+        return Tr(messages::kChangedOtherBytes);
     }
-    return std::u16string(messages::kChangedSettings) + names + u".";
+    return TrFill(messages::kChangedSettings, {names});
 }
 
 // A save cut short leaves some of its bytes and some of the old ones.
@@ -73,7 +70,7 @@ std::optional<std::u16string> CardChange(const FoundSettings& shown, bool unread
                                          const FoundSettings& tried, const FoundSettings& now) {
     if (!now) {
         // Nothing on the card to overwrite, unless the window showed a file that is gone.
-        return shown && !unread ? std::optional<std::u16string>(messages::kChangedFileGone)
+        return shown && !unread ? std::optional<std::u16string>(Tr(messages::kChangedFileGone))
                                 : std::nullopt;
     }
     if (unread) {

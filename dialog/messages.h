@@ -1,7 +1,9 @@
 // Every text the settings dialog shows the user, apart from the template's captions and
-// what the settings' own checks say (the settings schema).
+// what the settings' own checks say (the settings schema). English: the window translates
+// each where it shows it.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace vesko::messages {
@@ -40,15 +42,24 @@ inline constexpr std::u16string_view kChangedFileGone =
     u"It is no longer on the card; this may be another card.";
 inline constexpr std::u16string_view kChangedFileNew =
     u"It was not on the card when this window opened; this may be another card";
-inline constexpr std::u16string_view kChangedFirmwareBefore = u"Its firmware version is now \"";
-inline constexpr std::u16string_view kChangedFirmwareBetween = u"\", not \"";
-inline constexpr std::u16string_view kChangedFirmwareAfter =
-    u"\"; this may be another recorder's card.";
-inline constexpr std::u16string_view kChangedFirmwareNow = u" (firmware version \"";
-inline constexpr std::u16string_view kChangedFirmwareNowEnd = u"\").";
-inline constexpr std::u16string_view kChangedSettings = u"Another program has changed: ";
+// %1: the firmware version the card holds now, %2: the one the window showed.
+inline constexpr std::u16string_view kChangedFirmware =
+    u"Its firmware version is now \"%1\", not \"%2\"; this may be another recorder's card.";
+// %1: one of the sentences above that ends without a period; %2: a firmware version.
+inline constexpr std::u16string_view kSentence = u"%1.";
+inline constexpr std::u16string_view kSentenceWithFirmware = u"%1 (firmware version \"%2\").";
+// %1: the names of the settings, joined by commas.
+inline constexpr std::u16string_view kChangedSettings = u"Another program has changed: %1.";
 inline constexpr std::u16string_view kChangedFormatRequest = u"the format request";
 inline constexpr std::u16string_view kChangedOtherBytes =
     u"Another program has saved it since this window opened.";
+
+inline constexpr std::array kAll = {
+    kWindowCaption,        kErrorCaption,     kSuccessCaption,       kSuccess,
+    kFormatCaption,        kFormatWarning,    kDefaultSetCaption,    kDefaultSetWarning,
+    kCardChangedCaption,   kCardChangedIntro, kCardChangedQuestion,  kChangedUnreadAtStart,
+    kChangedFileGone,      kChangedFileNew,   kChangedFirmware,      kSentence,
+    kSentenceWithFirmware, kChangedSettings,  kChangedFormatRequest, kChangedOtherBytes,
+};
 
 }  // namespace vesko::messages

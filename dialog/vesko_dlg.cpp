@@ -10,6 +10,7 @@
 #include "settings/settings_file.h"
 #include "settings/text_conversion.h"
 #include "settings/time_text.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
@@ -17,7 +18,7 @@ CveskoDlg::CveskoDlg(DialogView& view, const Clock& clock, Folder folder)
     : view_(view), clock_(clock), folder_(std::move(folder)) {}
 
 bool CveskoDlg::OnInitDialog() {
-    view_.SetCaption(messages::kWindowCaption);
+    view_.SetCaption(Tr(messages::kWindowCaption));
     LoadSettings();
     ReadSelections();
     for (const EditLimit& limit : kEditLimits) {

@@ -63,6 +63,7 @@ private:
     // Sets a text by program and checks it as if it had been typed.
     void SetCheckedText(int id, std::u16string_view text);
     void RejectLastCharacter(int id, std::u16string text, std::u16string_view message);
+    // `message` already in the window's language.
     void ShowError(std::u16string_view message);
 
     SavedBytes BytesThisWindowSets() const;

@@ -6,6 +6,7 @@
 #include "settings/setting_rules.h"
 #include "settings/settings_file.h"
 #include "settings/time_text.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
@@ -46,7 +47,7 @@ int CveskoDlg::SaveSettings() {
         }
         if (const auto refusal = SaveValue(record_, setting, view_.GetText(InputOf(setting)))) {
             if (!refusal->empty()) {
-                ShowError(*refusal);
+                ShowError(Tr(*refusal));
             }
             return -1;
         }
@@ -98,9 +99,9 @@ bool CveskoDlg::MaySaveOver(const FoundSettings& now) {
     if (!change) {
         return true;
     }
-    const std::u16string text = std::u16string(messages::kCardChangedIntro) + u"\n\n" + *change +
-                                u"\n\n" + std::u16string(messages::kCardChangedQuestion);
-    if (view_.ShowMessage(text, messages::kCardChangedCaption, MessageButtons::kYesNo,
+    const std::u16string text = Tr(messages::kCardChangedIntro) + u"\n\n" + *change + u"\n\n" +
+                                Tr(messages::kCardChangedQuestion);
+    if (view_.ShowMessage(text, Tr(messages::kCardChangedCaption), MessageButtons::kYesNo,
                           MessageIcon::kQuestion) != MessageResult::kOk) {
         return false;
     }
@@ -123,7 +124,7 @@ void CveskoDlg::OnBnClickedOk() {
     if (SaveSettings() < 0) {
         return;
     }
-    view_.ShowMessage(messages::kSuccess, messages::kSuccessCaption, MessageButtons::kOk,
+    view_.ShowMessage(Tr(messages::kSuccess), Tr(messages::kSuccessCaption), MessageButtons::kOk,
                       MessageIcon::kNone);
     view_.EndDialog(DialogResult::kOk);
 }
@@ -139,7 +140,7 @@ void CveskoDlg::OnGetPcTime() {
 
 void CveskoDlg::OnFormatSdCard() {
     const MessageResult answer =
-        view_.ShowMessage(messages::kFormatWarning, messages::kFormatCaption,
+        view_.ShowMessage(Tr(messages::kFormatWarning), Tr(messages::kFormatCaption),
                           MessageButtons::kOkCancel, MessageIcon::kExclamation);
     RequestFormat(record_, answer == MessageResult::kOk);
     format_answered_ = true;
@@ -147,7 +148,7 @@ void CveskoDlg::OnFormatSdCard() {
 
 void CveskoDlg::OnDefaultSet() {
     const MessageResult answer =
-        view_.ShowMessage(messages::kDefaultSetWarning, messages::kDefaultSetCaption,
+        view_.ShowMessage(Tr(messages::kDefaultSetWarning), Tr(messages::kDefaultSetCaption),
                           MessageButtons::kOkCancel, MessageIcon::kExclamation);
     if (answer != MessageResult::kOk) {
         return;

@@ -2,6 +2,7 @@
 #include "dialog/messages.h"
 #include "dialog/vesko_dlg.h"
 #include "settings/setting_rules.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
@@ -12,7 +13,7 @@ void CveskoDlg::OnTextChanged(int id) {
     }
     std::u16string text = view_.GetText(id);
     if (const auto refusal = TypingRefusal(*setting, text)) {
-        RejectLastCharacter(id, std::move(text), *refusal);
+        RejectLastCharacter(id, std::move(text), Tr(*refusal));
     }
 }
 
@@ -34,7 +35,8 @@ void CveskoDlg::RejectLastCharacter(int id, std::u16string text, std::u16string_
 }
 
 void CveskoDlg::ShowError(std::u16string_view message) {
-    view_.ShowMessage(message, messages::kErrorCaption, MessageButtons::kOk, MessageIcon::kError);
+    view_.ShowMessage(message, Tr(messages::kErrorCaption), MessageButtons::kOk,
+                      MessageIcon::kError);
 }
 
 }  // namespace vesko

@@ -1,5 +1,6 @@
 #include "settings/file_problems.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -29,6 +30,13 @@ std::u16string_view ReasonFor(FileProblem problem) {
         }
     }
     return {};
+}
+
+std::vector<std::u16string_view> AllReasons() {
+    std::vector<std::u16string_view> reasons(kReasons.size());
+    std::transform(kReasons.begin(), kReasons.end(), reasons.begin(),
+                   [](const auto& row) { return row.second; });
+    return reasons;
 }
 
 }  // namespace vesko

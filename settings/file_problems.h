@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 namespace vesko {
 
@@ -17,5 +18,8 @@ enum class FileProblem {
 };
 
 std::u16string_view ReasonFor(FileProblem problem);
+
+// Every reason, for the translators' catalogs.
+std::vector<std::u16string_view> AllReasons();
 
 }  // namespace vesko

@@ -1,12 +1,16 @@
 #include <algorithm>
 #include <string_view>
 
+#include "settings/file_texts.h"
 #include "settings/settings_file.h"
 #include "settings/text_conversion.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
 namespace {
+
+using namespace file_texts;
 
 std::string Narrow(std::u16string_view text) {
     std::string out(text.size(), '?');
@@ -15,9 +19,16 @@ std::string Narrow(std::u16string_view text) {
     return out;
 }
 
-SettingsFileError Failed(std::u16string_view action, std::u16string_view reason) {
-    return SettingsFileError(std::u16string(action) + u" " + FromUtf8(kSettingsFileName) + u": " +
-                             std::u16string(reason) + u".");
+// `reason` is one of ours or the system's own words, which come in the user's language.
+SettingsFileError Failed(std::u16string_view pattern, std::u16string_view reason) {
+    return SettingsFileError(TrFill(pattern, {FromUtf8(kSettingsFileName), Tr(reason)}));
+}
+
+// A failed write that leaves the card otherwise than it was says what that means.
+SettingsFileError WriteFailedAnd(std::u16string_view reason, std::u16string_view consequence,
+                                 bool file_deleted) {
+    return SettingsFileError(
+        SettingsFileError::WriteFailed(reason).message() + u" " + Tr(consequence), file_deleted);
 }
 
 }  // namespace
@@ -28,27 +39,23 @@ SettingsFileError::SettingsFileError(std::u16string message, bool file_deleted)
       file_deleted_(file_deleted) {}
 
 SettingsFileError SettingsFileError::ReadFailed(std::u16string_view reason) {
-    return Failed(u"Could not read", reason);
+    return Failed(kCouldNotRead, reason);
 }
 
 SettingsFileError SettingsFileError::WriteFailed(std::u16string_view reason) {
-    return Failed(u"Could not write", reason);
+    return Failed(kCouldNotWrite, reason);
 }
 
 SettingsFileError SettingsFileError::WriteInterrupted(std::u16string_view reason) {
-    return SettingsFileError(Failed(u"Could not write", reason).message() +
-                             u" The card may hold part of the new settings; saving again is safe.");
+    return WriteFailedAnd(reason, kPartlyWritten, false);
 }
 
 SettingsFileError SettingsFileError::ResetInterrupted(std::u16string_view reason) {
-    return SettingsFileError(Failed(u"Could not write", reason).message() +
-                                 u" The old config.bin was deleted and the factory settings "
-                                 u"were not written; save again to write them.",
-                             true);
+    return WriteFailedAnd(reason, kResetNotWritten, true);
 }
 
 SettingsFileError SettingsFileError::DeleteFailed(std::u16string_view reason) {
-    return Failed(u"Could not delete", reason);
+    return Failed(kCouldNotDelete, reason);
 }
 
 }  // namespace vesko

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "settings/translation.h"
+
 namespace vesko {
 
 namespace {
@@ -103,10 +105,10 @@ const Setting* FindSetting(std::string_view key) {
 }
 
 std::u16string DisplayName(const Setting& setting) {
-    std::u16string name(setting.label);
+    std::u16string name = Tr(setting.label);
     if (!setting.part.empty()) {
         name += u' ';
-        name += setting.part;
+        name += Tr(setting.part);
     }
     return name;
 }

@@ -48,7 +48,8 @@ extern const std::span<const Setting> kSettings;
 // The setting with that key, or nullptr.
 const Setting* FindSetting(std::string_view key);
 
-// The label, and the part where the label serves two inputs: unique among the settings.
+// The label, and the part where the label serves two inputs: unique among the settings. In
+// the window's language.
 std::u16string DisplayName(const Setting& setting);
 
 // Bytes the recorder owns or the save itself fills: no user setting, never set by key.

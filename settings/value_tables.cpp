@@ -37,13 +37,13 @@ constexpr std::array kSwitchEntries = {u"OFF"sv, u"ON"sv};
 
 }  // namespace
 
-constinit const ValueTable kResolution{kResolutionEntries, 0};
+constinit const ValueTable kResolution{kResolutionEntries, 0, false};
 constinit const ValueTable kRecordingTime{kRecordingTimeEntries, 0};
 constinit const ValueTable kRecordingMode{kRecordingModeEntries, 0};
 constinit const ValueTable kParkingMode{kParkingModeEntries, 0};
-constinit const ValueTable kGSensor{kGSensorEntries, 0};
+constinit const ValueTable kGSensor{kGSensorEntries, 0, false};
 constinit const ValueTable kOnOff{kOnOffEntries, 0};
-constinit const ValueTable kTimeZone{kTimeZoneEntries, 0};
+constinit const ValueTable kTimeZone{kTimeZoneEntries, 0, false};
 constinit const ValueTable kDstMode{kDstModeEntries, 0};
 constinit const ValueTable kWeek{kWeekEntries, 1};
 constinit const ValueTable kMonth{kMonthEntries, 1};

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "app/launch/folder_status.h"
+#include "app/launch/launch_texts.h"
 #include "app/launch/windows_arguments.h"
 #include "settings/text_conversion.h"
+#include "settings/translation.h"
 #include "version.h"
 
 namespace vesko {
@@ -19,16 +21,16 @@ constexpr bool kHasChooser = false;
 constexpr bool kHasChooser = true;
 #endif
 
-constexpr std::string_view kUsage =
-    "Usage: vesko [FOLDER]\n"
-    "Edits the settings of a dash camera in FOLDER/config.bin, FOLDER being the top folder\n"
-    "of the recorder's SD card (default: the current folder).\n"
-    "\n"
-#ifndef _WIN32
-    "  --choose-card [FOLDER]  ask for the card's folder first, unless FOLDER is given\n"
-#endif
-    "  --help                  show this help and end\n"
-    "  --version               show the version and end";
+using namespace launch_texts;
+
+std::string Usage() {
+    std::string usage = ToUtf8(Tr(kUsage)) + "\n\n";
+    if (kHasChooser) {
+        usage += "  --choose-card [FOLDER]  " + ToUtf8(Tr(kChooseCardHelp)) + "\n";
+    }
+    return usage + "  --help                  " + ToUtf8(Tr(kHelpHelp)) +
+           "\n  --version               " + ToUtf8(Tr(kVersionHelp));
+}
 
 // Every refusal is one line that starts with the program's name.
 std::string Line(const std::string& text) {
@@ -44,11 +46,11 @@ std::string FolderProblem(const Folder& folder) {
     const FolderStatus status = StatusOf(folder);
     switch (status.kind) {
         case FolderStatus::Kind::kMissing:
-            return Line("no such folder: " + FolderText(folder));
+            return Line(TrFillUtf8(kNoSuchFolder, {FolderText(folder)}));
         case FolderStatus::Kind::kUnreadable:
-            return Line("cannot open folder " + FolderText(folder) + ": " + status.reason);
+            return Line(TrFillUtf8(kCannotOpenFolder, {FolderText(folder), status.reason}));
         case FolderStatus::Kind::kNotAFolder:
-            return Line("not a folder: " + FolderText(folder));
+            return Line(TrFillUtf8(kNotAFolder, {FolderText(folder)}));
         case FolderStatus::Kind::kFolder:
             break;
     }
@@ -65,7 +67,7 @@ LaunchRequest ParseCommandLine(std::span<const Folder> arguments) {
             break;
         }
         if (text == "--help" || text == "-h") {
-            return {LaunchRequest::Action::kHelp, {}, false, std::string(kUsage)};
+            return {LaunchRequest::Action::kHelp, {}, false, Usage()};
         }
         if (text == "--version") {
             return {LaunchRequest::Action::kVersion, {}, false, "vesko " VESKO_VERSION_TEXT};
@@ -83,12 +85,12 @@ LaunchRequest ParseCommandLine(std::span<const Folder> arguments) {
             } else if (text == "--") {
                 options_ended = true;
             } else {
-                return Refuse(Line("unknown option: " + text + " (see vesko --help)"));
+                return Refuse(Line(TrFillUtf8(kUnknownOption, {text})));
             }
             continue;
         }
         if (have_folder) {
-            return Refuse(Line("one card folder only, but also given: " + text));
+            return Refuse(Line(TrFillUtf8(kSecondFolder, {text})));
         }
         if (std::string problem = FolderProblem(argument); !problem.empty()) {
             return Refuse(std::move(problem));

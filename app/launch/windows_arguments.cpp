@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/launch/launch_texts.h"
 #include "settings/text_conversion.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
@@ -69,7 +71,7 @@ WindowsArguments ReadWindowsArguments(std::u16string_view command_line) {
     for (std::u16string& word : Split(command_line)) {
         // NTFS and FAT long names may hold one, which no UTF-8 text can.
         if (HasUnpairedSurrogate(word)) {
-            return {{}, "not valid Unicode text: " + ToUtf8(word)};
+            return {{}, TrFillUtf8(launch_texts::kNotUnicode, {ToUtf8(word)})};
         }
         if (IsBareDrive(word)) {
             word.push_back(u'\\');
