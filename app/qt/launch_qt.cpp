@@ -10,6 +10,9 @@
 #include <cstdlib>
 
 #include "app/launch/chooser_start_folder.h"
+#include "app/launch/launch_texts.h"
+#include "app/qt/template_widgets.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
@@ -39,7 +42,7 @@ std::optional<std::filesystem::path> ChooseCardFolder() {
         ChooserStartFolder(QFile::encodeName(QDir::homePath()).toStdString(),
                            user != nullptr ? user : "", kMediaRoots);
     const QString chosen =
-        QFileDialog::getExistingDirectory(nullptr, QStringLiteral("Choose the recorder's SD card"),
+        QFileDialog::getExistingDirectory(nullptr, ToQString(Tr(launch_texts::kChooseCard)),
                                           FromPath(start), QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty()) {
         return std::nullopt;

@@ -13,6 +13,7 @@
 #include "app/qt/single_line_edit.h"
 #include "dialog/accessible_names.h"
 #include "dialog/control_ids.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
@@ -32,7 +33,7 @@ bool Has(const ControlTemplate& control, Style style) {
 
 std::unique_ptr<QWidget> CreateControl(QWidget& page, const ControlTemplate& control,
                                        const QRect& geometry, const QIcon& icon) {
-    const QString caption = ToQString(control.caption);
+    const QString caption = ToQString(Tr(control.caption));
     switch (control.kind) {
         case ControlKind::kPushButton: {
             auto button = std::make_unique<QPushButton>(caption, &page);
@@ -44,7 +45,7 @@ std::unique_ptr<QWidget> CreateControl(QWidget& page, const ControlTemplate& con
             auto combo = std::make_unique<QComboBox>(&page);
             if (const ComboBinding* binding = FindComboBinding(control.id)) {
                 for (const std::u16string_view entry : binding->table->entries) {
-                    combo->addItem(ToQString(entry));
+                    combo->addItem(ToQString(Tr(entry)));
                 }
             }
             combo->setCurrentIndex(-1);  // nothing chosen until the settings are shown
@@ -134,7 +135,7 @@ QRect DialogUnits::ToPixels(const DialogRect& rect) const {
 TemplateWidgets BuildFromTemplate(QWidget& window, QWidget& page, const DialogTemplate& layout,
                                   const QIcon& icon) {
     window.setFont(DialogFont(layout));
-    window.setWindowTitle(ToQString(layout.caption));
+    window.setWindowTitle(ToQString(Tr(layout.caption)));
     const DialogUnits units(window.font());
     page.setFixedSize(units.X(layout.width), units.Y(layout.height));
 

@@ -1,6 +1,7 @@
 #include "app/win32/dialog_template_builder.h"
 
 #include "dialog/control_ids.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
@@ -103,7 +104,7 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& layout, WORD icon_id
     out.Short(layout.height);
     out.Word(0);  // no menu
     out.Word(0);  // the standard dialog class
-    out.Text(layout.caption);
+    out.Text(Tr(layout.caption));
     out.Word(static_cast<WORD>(layout.font_points));
     out.Word(FW_NORMAL);
     out.Word(MAKEWORD(FALSE, DEFAULT_CHARSET));  // italic, charset
@@ -126,7 +127,7 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& layout, WORD icon_id
             out.Word(0xFFFF);
             out.Word(icon_id);
         } else {
-            out.Text(control.caption);
+            out.Text(Tr(control.caption));
         }
         out.Word(0);  // no creation data
     }

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "app/win32/win32_text.h"
+#include "dialog/messages.h"
 #include "settings/text_conversion.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
@@ -18,7 +20,7 @@ void ShowBox(const std::string& text, const wchar_t* caption, UINT icon) {
 
 int ShowLaunchMessage(const LaunchRequest& request) {
     if (request.action == LaunchRequest::Action::kError) {
-        ShowBox(request.message, L"Error", MB_ICONERROR);
+        ShowBox(request.message, ToWide(Tr(messages::kErrorCaption)).c_str(), MB_ICONERROR);
         return kUsageExitStatus;
     }
     ShowBox(request.message, L"vesko", MB_ICONINFORMATION);

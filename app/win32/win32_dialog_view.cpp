@@ -8,6 +8,7 @@
 #include "dialog/control_ids.h"
 #include "dialog/vesko_dlg.h"
 #include "res/resource.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
@@ -95,7 +96,7 @@ BOOL Win32DialogView::OnInitDialog() {
     for (const ComboBinding& binding : kComboBindings) {
         for (const std::u16string_view entry : binding.table->entries) {
             ::SendDlgItemMessageW(hwnd_, binding.control, CB_ADDSTRING, 0,
-                                  reinterpret_cast<LPARAM>(ToWide(entry).c_str()));
+                                  reinterpret_cast<LPARAM>(ToWide(Tr(entry)).c_str()));
         }
     }
     for (const auto& [id, text] : accessible_texts_) {
