@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "app/launch/command_line.h"
+#include "app/qt/desktop_language.h"
 #include "app/qt/launch_qt.h"
 #include "app/qt/vesko_app.h"
 
 int main(int argc, char** argv) {
+    vesko::DesktopLanguage language;  // its command-line messages too
     const std::vector<std::filesystem::path> arguments(argv + 1, argv + argc);
     const vesko::LaunchRequest request = vesko::ParseCommandLine(arguments);
     if (request.action != vesko::LaunchRequest::Action::kOpen) {
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
     int qt_argc = 1;
     char* qt_argv[] = {argv[0], nullptr};
     QApplication application(qt_argc, qt_argv);
+    language.InstallQtTexts();
 
     std::filesystem::path folder = request.folder;
     if (request.ask_for_card) {

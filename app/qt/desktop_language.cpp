@@ -1,0 +1,67 @@
+#include "app/qt/desktop_language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QString>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "settings/text_conversion.h"
+#include "settings/translation.h"
+
+namespace vesko {
+
+namespace {
+
+// Installed, the catalogs are in share/vesko/translations beside bin; in the build folder,
+// in translations beside the program.
+QString CatalogFolder() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path folder = program.parent_path();
+    for (const std::filesystem::path& place :
+         {folder.parent_path() / "share" / "vesko" / "translations", folder / "translations"}) {
+        std::error_code missing;  // a place not there is no error: the next one may be
+        if (!error && std::filesystem::is_directory(place, missing)) {
+            return QString::fromStdString(place.string());
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+DesktopLanguage::DesktopLanguage() : DesktopLanguage(QLocale::system(), CatalogFolder()) {}
+
+// Qt's own texts only beside ours: a language we have no catalog for stays wholly English.
+DesktopLanguage::DesktopLanguage(const QLocale& locale, const QString& folder) {
+    if (folder.isEmpty() ||
+        !ours_.load(locale, QStringLiteral("vesko"), QStringLiteral("_"), folder)) {
+        return;
+    }
+    UseCatalog([this](std::u16string_view english) -> std::optional<std::u16string> {
+        const QString text = ours_.translate("", ToUtf8(english).c_str());
+        if (text.isEmpty()) {
+            return std::nullopt;
+        }
+        return text.toStdU16String();
+    });
+    (void)qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+DesktopLanguage::~DesktopLanguage() {
+    UseCatalog({});
+}
+
+void DesktopLanguage::InstallQtTexts() {
+    if (!qt_.isEmpty()) {
+        QCoreApplication::installTranslator(&qt_);
+    }
+}
+
+}  // namespace vesko
