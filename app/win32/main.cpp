@@ -1,11 +1,13 @@
 #include <windows.h>
 
 #include "app/win32/launch_win32.h"
+#include "app/win32/user_language.h"
 #include "app/win32/vesko_app.h"
 #include "app/win32/win32_text.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_line*/,
                     int /*show*/) {
+    vesko::UseUserLanguage(instance);  // its command-line messages too
     // The whole command line: the one handed to wWinMain lacks the program's name, which
     // the system's splitting rules treat differently from the arguments.
     const vesko::LaunchRequest request =
