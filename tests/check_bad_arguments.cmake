@@ -22,3 +22,23 @@ execute_process(COMMAND ${VESKO} --version RESULT_VARIABLE status OUTPUT_VARIABL
 if(NOT status EQUAL 0 OR NOT out MATCHES "^vesko [0-9]+\\.[0-9]+\\.[0-9]+\n$")
   message(FATAL_ERROR "vesko --version: status ${status}, said '${out}'")
 endif()
+
+# Its messages follow the desktop's language where there is a catalog for it; else English.
+set(ENV{LC_ALL} "")
+set(ENV{LC_MESSAGES} "")
+foreach(case "de_DE.UTF-8|-|vesko: unbekannte Option: --bogus (siehe vesko --help)"
+             "C.UTF-8|de|vesko: unbekannte Option: --bogus (siehe vesko --help)"
+             "nl_NL.UTF-8|-|vesko: unknown option: --bogus (see vesko --help)"
+             "C|-|vesko: unknown option: --bogus (see vesko --help)")
+  string(REPLACE "|" ";" case "${case}")
+  list(GET case 0 lang)
+  list(GET case 1 language)
+  list(GET case 2 expected)
+  set(ENV{LANG} "${lang}")
+  string(REPLACE "-" "" language "${language}")  # -: none
+  set(ENV{LANGUAGE} "${language}")
+  execute_process(COMMAND ${VESKO} --bogus ERROR_VARIABLE err)
+  if(NOT err STREQUAL "${expected}\n")
+    message(FATAL_ERROR "LANG=${lang} LANGUAGE=${language} vesko --bogus said '${err}'")
+  endif()
+endforeach()

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# check_catalogs.sh TEXTS_TOOL PO_FOLDER: po/vesko.pot holds every text the windows show, and
+# every catalog translates each, keeping its placeholders (%1) and line breaks. A text left
+# as the English on purpose carries the translator comment "# same on purpose".
+set -uo pipefail
+tool=$1
+po=$2
+status=0
+fail() { echo "FAIL: $*" >&2; status=1; }
+
+if ! "$tool" | cmp -s - "$po/vesko.pot"; then
+  fail "po/vesko.pot is not what the program shows: run scripts/update-catalogs"
+fi
+
+# msgexec gives the English as MSGEXEC_MSGID and the translation on standard input.
+same_or_broken='
+  [ -n "$MSGEXEC_MSGID" ] || exit 0
+  text=$(cat; echo .); text=${text%.}
+  [ "$text" != "$MSGEXEC_MSGID" ] || echo "left in English: $MSGEXEC_MSGID"
+  breaks() { printf %s "$1" | tr -cd "\n" | wc -c; }
+  [ "$(breaks "$MSGEXEC_MSGID")" = "$(breaks "$text")" ] || echo "line breaks differ: $MSGEXEC_MSGID"'
+
+count=0
+for catalog in "$po"/*.po; do
+  count=$((count + 1))
+  name=$(basename "$catalog")
+  # Every text of the template, translated and not fuzzy.
+  msgcmp "$catalog" "$po/vesko.pot" >/dev/null 2>&1 ||
+    fail "$name misses translations: $(msgcmp "$catalog" "$po/vesko.pot" 2>&1 | head -3)"
+  # Placeholders, via each text's qt-format flag, and the header.
+  msgfmt --check -o /dev/null "$catalog" 2>/dev/null ||
+    fail "$name: $(msgfmt --check -o /dev/null "$catalog" 2>&1 | grep -v warning | head -3)"
+  problems=$(msggrep --invert-match -C -e 'same on purpose' "$catalog" |
+             msgexec sh -c "$same_or_broken")
+  [ -z "$problems" ] || fail "$name: $problems"
+done
+[ "$count" -ge 10 ] || fail "only $count catalogs in $po"
+[ "$status" -eq 0 ] && echo "$count catalogs complete"
+exit "$status"
