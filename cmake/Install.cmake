@@ -74,9 +74,10 @@ the card's folder first. vesko-cli reads, changes and provisions the settings
 of one card or of a whole fleet of them from the command line.")
 # The libraries the program links come from dpkg-shlibdeps; the dialog font falls back to
 # Liberation Sans, which no library pulls in, and Qt's display plugins are only recommended
-# by its libraries, yet without them no window opens.
+# by its libraries, yet without them no window opens. Qt's own translations word the
+# standard buttons of a window in the desktop's language.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins, qt6-translations-l10n")
 # The desktop's own folder chooser on GTK desktops.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-gtk-platformtheme)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
