@@ -39,15 +39,14 @@ public:
             std::find(std::begin(kKept), std::end(kKept), text) != std::end(kKept)) {
             return;
         }
-        for (Entry& entry : entries_) {
-            if (entry.text == text) {
-                if (std::find(entry.notes.begin(), entry.notes.end(), note) == entry.notes.end()) {
-                    entry.notes.push_back(note);
-                }
-                return;
-            }
+        const auto known = std::find_if(entries_.begin(), entries_.end(),
+                                        [text](const Entry& entry) { return entry.text == text; });
+        if (known == entries_.end()) {
+            entries_.push_back({std::u16string(text), {note}});
+        } else if (std::find(known->notes.begin(), known->notes.end(), note) ==
+                   known->notes.end()) {
+            known->notes.push_back(note);
         }
-        entries_.push_back({std::u16string(text), {note}});
     }
 
     void Print() const {

@@ -4,8 +4,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
@@ -56,12 +58,12 @@ std::vector<Win32Message> RunWindow(const DialogTemplate& layout,
 // The title, the OK button and the format question.
 std::vector<std::wstring> Texts() {
     std::vector<std::wstring> texts;
-    for (const Win32Message& message : RunWindow(kSettingsDialog, [&texts](HWND hwnd) {
-             texts = {WindowText(hwnd), WindowText(::GetDlgItem(hwnd, IDOK))};
-             ::SendMessageW(hwnd, WM_COMMAND, IDC_FORMAT_SD, 0);
-         })) {
-        texts.push_back(ToWide(message.text).substr(0, 8));
-    }
+    const auto shown = RunWindow(kSettingsDialog, [&texts](HWND hwnd) {
+        texts = {WindowText(hwnd), WindowText(::GetDlgItem(hwnd, IDOK))};
+        ::SendMessageW(hwnd, WM_COMMAND, IDC_FORMAT_SD, 0);
+    });
+    std::transform(shown.begin(), shown.end(), std::back_inserter(texts),
+                   [](const Win32Message& message) { return ToWide(message.text).substr(0, 8); });
     return texts;
 }
 

@@ -12,7 +12,6 @@
 #include "app/launch/chooser_start_folder.h"
 #include "app/launch/launch_texts.h"
 #include "app/qt/template_widgets.h"
-#include "settings/translation.h"
 
 namespace vesko {
 
@@ -41,9 +40,8 @@ std::optional<std::filesystem::path> ChooseCardFolder() {
     const std::filesystem::path start =
         ChooserStartFolder(QFile::encodeName(QDir::homePath()).toStdString(),
                            user != nullptr ? user : "", kMediaRoots);
-    const QString chosen =
-        QFileDialog::getExistingDirectory(nullptr, ToQString(Tr(launch_texts::kChooseCard)),
-                                          FromPath(start), QFileDialog::ShowDirsOnly);
+    const QString chosen = QFileDialog::getExistingDirectory(
+        nullptr, Translated(launch_texts::kChooseCard), FromPath(start), QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty()) {
         return std::nullopt;
     }

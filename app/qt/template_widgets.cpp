@@ -33,7 +33,7 @@ bool Has(const ControlTemplate& control, Style style) {
 
 std::unique_ptr<QWidget> CreateControl(QWidget& page, const ControlTemplate& control,
                                        const QRect& geometry, const QIcon& icon) {
-    const QString caption = ToQString(Tr(control.caption));
+    const QString caption = Translated(control.caption);
     switch (control.kind) {
         case ControlKind::kPushButton: {
             auto button = std::make_unique<QPushButton>(caption, &page);
@@ -45,7 +45,7 @@ std::unique_ptr<QWidget> CreateControl(QWidget& page, const ControlTemplate& con
             auto combo = std::make_unique<QComboBox>(&page);
             if (const ComboBinding* binding = FindComboBinding(control.id)) {
                 for (const std::u16string_view entry : binding->table->entries) {
-                    combo->addItem(ToQString(Tr(entry)));
+                    combo->addItem(Translated(entry));
                 }
             }
             combo->setCurrentIndex(-1);  // nothing chosen until the settings are shown
@@ -103,6 +103,11 @@ QString ToQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString Translated(std::u16string_view english) {
+    const std::u16string text = Tr(english);
+    return ToQString(text);
+}
+
 QFont DialogFont(const DialogTemplate& dialog) {
     const QString family = ToQString(dialog.font_name);
     QFont::insertSubstitutions(family,
@@ -135,7 +140,7 @@ QRect DialogUnits::ToPixels(const DialogRect& rect) const {
 TemplateWidgets BuildFromTemplate(QWidget& window, QWidget& page, const DialogTemplate& layout,
                                   const QIcon& icon) {
     window.setFont(DialogFont(layout));
-    window.setWindowTitle(ToQString(Tr(layout.caption)));
+    window.setWindowTitle(Translated(layout.caption));
     const DialogUnits units(window.font());
     page.setFixedSize(units.X(layout.width), units.Y(layout.height));
 

@@ -18,6 +18,8 @@
 namespace vesko {
 
 QString ToQString(std::u16string_view text);
+// `english` in the window's language.
+QString Translated(std::u16string_view english);
 
 // The dialog font, or the nearest in width where it is not installed.
 QFont DialogFont(const DialogTemplate& dialog);

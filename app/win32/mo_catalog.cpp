@@ -32,7 +32,7 @@ std::uint32_t MoCatalog::Word(std::size_t offset) const {
 }
 
 std::optional<std::string_view> MoCatalog::Text(std::uint32_t table, std::uint32_t index) const {
-    const std::size_t entry = table + std::size_t{index} * kEntrySize;
+    const std::size_t entry = table + static_cast<std::size_t>(index) * kEntrySize;
     const std::size_t length = Word(entry);
     const std::size_t offset = Word(entry + 4);
     if (offset > bytes_.size() || length >= bytes_.size() - offset) {
