@@ -36,8 +36,7 @@ std::u16string Changed(const SettingsRecord& shown, const SettingsRecord& now) {
     }
     std::u16string names;
     const auto add = [&names](std::u16string_view name) {
-        names += names.empty() ? u"" : u", ";
-        names += name;
+        names = names.empty() ? std::u16string(name) : TrFill(messages::kListJoin, {names, name});
     };
     for (const Setting& setting : kSettings) {
         if (Differs(shown, now, setting.field)) {

@@ -48,18 +48,35 @@ inline constexpr std::u16string_view kChangedFirmware =
 // %1: one of the sentences above that ends without a period; %2: a firmware version.
 inline constexpr std::u16string_view kSentence = u"%1.";
 inline constexpr std::u16string_view kSentenceWithFirmware = u"%1 (firmware version \"%2\").";
-// %1: the names of the settings, joined by commas.
+// %1: the names of the settings, joined two at a time by kListJoin.
 inline constexpr std::u16string_view kChangedSettings = u"Another program has changed: %1.";
+inline constexpr std::u16string_view kListJoin = u"%1, %2";
 inline constexpr std::u16string_view kChangedFormatRequest = u"the format request";
 inline constexpr std::u16string_view kChangedOtherBytes =
     u"Another program has saved it since this window opened.";
 
 inline constexpr std::array kAll = {
-    kWindowCaption,        kErrorCaption,     kSuccessCaption,       kSuccess,
-    kFormatCaption,        kFormatWarning,    kDefaultSetCaption,    kDefaultSetWarning,
-    kCardChangedCaption,   kCardChangedIntro, kCardChangedQuestion,  kChangedUnreadAtStart,
-    kChangedFileGone,      kChangedFileNew,   kChangedFirmware,      kSentence,
-    kSentenceWithFirmware, kChangedSettings,  kChangedFormatRequest, kChangedOtherBytes,
+    kWindowCaption,
+    kErrorCaption,
+    kSuccessCaption,
+    kSuccess,
+    kFormatCaption,
+    kFormatWarning,
+    kDefaultSetCaption,
+    kDefaultSetWarning,
+    kCardChangedCaption,
+    kCardChangedIntro,
+    kCardChangedQuestion,
+    kChangedUnreadAtStart,
+    kChangedFileGone,
+    kChangedFileNew,
+    kChangedFirmware,
+    kSentence,
+    kSentenceWithFirmware,
+    kChangedSettings,
+    kChangedFormatRequest,
+    kChangedOtherBytes,
+    kListJoin,
 };
 
 }  // namespace vesko::messages

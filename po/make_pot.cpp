@@ -136,6 +136,7 @@ int main() {
                                                           said.over_maximum},
                "What a check of a typed value says");
     }
+    pot.Add(messages::kListJoin, "Joins the names in a list of settings, one pair at a time");
     AddAll(pot, messages::kAll, "A message of the settings window");
     AddAll(pot, file_texts::kAll, "What a failed access to the card says");
     AddAll(pot, AllReasons(), "A reason why the card could not be read or written (%2 above)");

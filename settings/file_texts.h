@@ -16,7 +16,10 @@ inline constexpr std::u16string_view kResetNotWritten =
     u"The old config.bin was deleted and the factory settings were not written; save again "
     u"to write them.";
 
-inline constexpr std::array kAll = {kCouldNotRead, kCouldNotWrite, kCouldNotDelete, kPartlyWritten,
-                                    kResetNotWritten};
+// The reason where Windows has no words for its error: %1 is the error's number.
+inline constexpr std::u16string_view kSystemError = u"System error %1";
+
+inline constexpr std::array kAll = {kCouldNotRead,  kCouldNotWrite,   kCouldNotDelete,
+                                    kPartlyWritten, kResetNotWritten, kSystemError};
 
 }  // namespace vesko::file_texts

@@ -11,8 +11,9 @@ struct ValueTable {
     std::span<const std::u16string_view> entries;
     // The stored value of the first entry: 0, or 1 for the 1-based weeks and months.
     std::uint8_t first_value;
-    // Words a translator translates; the others are values and units the recorder shows on
-    // its own screen, which stay as they are.
+    // Whether translators get the entries: not for values and units the recorder shows on its
+    // own screen ("level 3(0.6g)"). A word such a list shares with others ("OFF") is shown
+    // translated all the same, as it is everywhere else.
     bool words = true;
 };
 

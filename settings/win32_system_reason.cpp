@@ -1,5 +1,8 @@
 #include "settings/win32_system_reason.h"
 
+#include "settings/file_texts.h"
+#include "settings/translation.h"
+
 namespace vesko {
 
 std::u16string SystemReason(DWORD error) {
@@ -12,7 +15,7 @@ std::u16string SystemReason(DWORD error) {
     }
     if (length == 0) {
         const std::string digits = std::to_string(error);
-        return u"System error " + std::u16string(digits.begin(), digits.end());
+        return TrFill(file_texts::kSystemError, {std::u16string(digits.begin(), digits.end())});
     }
     return std::u16string(buffer, buffer + length);
 }

@@ -1,6 +1,7 @@
 #include "app/qt/desktop_language.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QString>
@@ -37,7 +38,8 @@ QString CatalogFolder() {
 
 DesktopLanguage::DesktopLanguage() : DesktopLanguage(QLocale::system(), CatalogFolder()) {}
 
-// Qt's own texts only beside ours: a language we have no catalog for stays wholly English.
+// Qt's own texts only beside ours, in the same language: a language we have no catalog for
+// stays wholly English.
 DesktopLanguage::DesktopLanguage(const QLocale& locale, const QString& folder) {
     if (folder.isEmpty() ||
         !ours_.load(locale, QStringLiteral("vesko"), QStringLiteral("_"), folder)) {
@@ -50,7 +52,10 @@ DesktopLanguage::DesktopLanguage(const QLocale& locale, const QString& folder) {
         }
         return text.toStdU16String();
     });
-    (void)qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+    // The language our catalog is in, which may be the desktop's second choice ("nl:de"),
+    // from its name (vesko_pt_BR.qm): "qtbase_pt_BR", else "qtbase_pt".
+    const QString language = QFileInfo(ours_.filePath()).completeBaseName().mid(6);
+    (void)qt_.load(QStringLiteral("qtbase_") + language,
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 

@@ -5,13 +5,17 @@
 #include <QFileDialog>
 #include <QString>
 
+#include <langinfo.h>
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "app/launch/chooser_start_folder.h"
 #include "app/launch/launch_texts.h"
 #include "app/qt/template_widgets.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
@@ -22,6 +26,16 @@ QString FromPath(const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+LaunchRequest ReadCommandLine(std::span<const std::filesystem::path> arguments) {
+    LaunchRequest request = ParseCommandLine(arguments);
+    if (request.action != LaunchRequest::Action::kOpen &&
+        std::string_view(::nl_langinfo(CODESET)) != "UTF-8") {
+        UseCatalog({});
+        request = ParseCommandLine(arguments);
+    }
+    return request;
+}
 
 // C stdio rather than iostreams: the window's start would otherwise pay for setting up
 // the standard streams before main, for a message it rarely prints.

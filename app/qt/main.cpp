@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include <clocale>
 #include <filesystem>
 #include <vector>
 
@@ -9,9 +10,12 @@
 #include "app/qt/vesko_app.h"
 
 int main(int argc, char** argv) {
+    // The desktop's locale from the start, as Qt would set it: the system's own reasons in a
+    // command-line message come in its language too.
+    std::setlocale(LC_ALL, "");
     vesko::DesktopLanguage language;  // its command-line messages too
     const std::vector<std::filesystem::path> arguments(argv + 1, argv + argc);
-    const vesko::LaunchRequest request = vesko::ParseCommandLine(arguments);
+    const vesko::LaunchRequest request = vesko::ReadCommandLine(arguments);
     if (request.action != vesko::LaunchRequest::Action::kOpen) {
         return vesko::PrintLaunchMessage(request);  // no window
     }
