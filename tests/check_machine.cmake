@@ -1,0 +1,33 @@
+# Fails naming each locale and font that a test takes from the machine and the
+# machine lacks, naming the package that brings it; the tests that need them wait for this
+# one (CTest fixture "machine"), so they are not run to fail with a wrong result.
+#   -DLOCALES=de_DE.UTF-8;...  -DFONTS=/usr/share/...=package;...
+cmake_minimum_required(VERSION 3.25)
+set(missing "")
+set(locales "")
+execute_process(COMMAND locale -a OUTPUT_VARIABLE have RESULT_VARIABLE status)
+# glibc lists "de_DE.utf8" for "de_DE.UTF-8".
+string(TOLOWER "${have}" have)
+string(REPLACE "-" "" have "${have}")
+string(REPLACE "\n" ";" have "${have}")
+foreach(wanted ${LOCALES})
+  string(TOLOWER "${wanted}" name)
+  string(REPLACE "-" "" name "${name}")
+  if(NOT status EQUAL 0 OR NOT name IN_LIST have)
+    string(APPEND locales " ${wanted}")
+  endif()
+endforeach()
+if(locales)
+  string(APPEND missing "locales${locales} are missing: scripts/bootstrap test installs locales-all\n")
+endif()
+foreach(pair ${FONTS})
+  string(REPLACE "=" ";" pair "${pair}")
+  list(GET pair 0 path)
+  list(GET pair 1 package)
+  if(NOT EXISTS "${path}")
+    string(APPEND missing "font ${path} is missing: scripts/bootstrap test installs ${package}\n")
+  endif()
+endforeach()
+if(missing)
+  message(FATAL_ERROR "the tests need what this machine lacks:\n${missing}")
+endif()
