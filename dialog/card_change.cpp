@@ -1,6 +1,7 @@
 #include "dialog/card_change.h"
 
 #include <algorithm>
+#include <string>
 
 #include "dialog/messages.h"
 #include "settings/settings_schema.h"
@@ -30,7 +31,17 @@ std::u16string Unseen(std::u16string_view why, const SettingsRecord& now) {
     return TrFill(messages::kSentenceWithFirmware, {Tr(why), firmware});
 }
 
-std::u16string Changed(const SettingsRecord& shown, const SettingsRecord& now) {
+std::u16string Changed(const CardFile& shown_file, const CardFile& now_file) {
+    const std::size_t size = now_file.content.size();
+    if (size != shown_file.content.size() && size < SettingsRecord::kSize) {
+        return size == 0 ? Tr(messages::kChangedEmpty)
+                         : TrFill(messages::kChangedShort, {FromUtf8(std::to_string(size))});
+    }
+    if (now_file.content == shown_file.content) {
+        return Tr(messages::kChangedReplaced);
+    }
+    const SettingsRecord shown = shown_file.Record();
+    const SettingsRecord now = now_file.Record();
     if (Differs(shown, now, fields::kFirmwareVersion)) {
         return TrFill(messages::kChangedFirmware, {Firmware(now), Firmware(shown)});
     }
@@ -66,23 +77,25 @@ bool EachByteFrom(const SettingsRecord& now, const SettingsRecord& shown,
 }  // namespace
 
 std::optional<std::u16string> CardChange(const FoundSettings& shown, bool unread,
-                                         const FoundSettings& tried, const FoundSettings& now) {
+                                         const std::optional<SettingsRecord>& tried,
+                                         const FoundSettings& now) {
     if (!now) {
         // Nothing on the card to overwrite, unless the window showed a file that is gone.
         return shown && !unread ? std::optional<std::u16string>(Tr(messages::kChangedFileGone))
                                 : std::nullopt;
     }
+    const SettingsRecord record = now->Record();
     if (unread) {
-        return Unseen(messages::kChangedUnreadAtStart, *now);
+        return Unseen(messages::kChangedUnreadAtStart, record);
     }
-    // A new file that a failed save left holds its bytes and zeros.
-    if (tried && EachByteFrom(*now, shown.value_or(SettingsRecord()), *tried)) {
+    // A new file that a failed write left holds its bytes and zeros.
+    if (tried && EachByteFrom(record, shown ? shown->Record() : SettingsRecord(), *tried)) {
         return std::nullopt;
     }
     if (!shown) {
-        return Unseen(messages::kChangedFileNew, *now);
+        return Unseen(messages::kChangedFileNew, record);
     }
-    if (shown->bytes() == now->bytes()) {
+    if (shown->Same(*now)) {
         return std::nullopt;
     }
     return Changed(*shown, *now);

@@ -1,5 +1,5 @@
-// Whether config.bin still holds what the window showed, and if not, what differs, in one
-// line the user can judge: another recorder's card, another program's change.
+// Whether config.bin is still what the window showed, and if not, what differs, in one line
+// the user can judge: another recorder's card, another program's change.
 #pragma once
 
 #include <optional>
@@ -10,9 +10,10 @@
 namespace vesko {
 
 // `shown`: what the window loaded or last wrote (nothing: no file); `unread`: the file was
-// there but could not be read; `tried`: what a save that failed tried to write. Nothing when
-// `now` is what the window showed, byte for byte, or any mix of it and what it tried to write.
+// there but could not be read; `tried`: what a write that failed tried to write. Nothing when
+// `now` is what the window showed, or any mix of it and what it tried to write.
 std::optional<std::u16string> CardChange(const FoundSettings& shown, bool unread,
-                                         const FoundSettings& tried, const FoundSettings& now);
+                                         const std::optional<SettingsRecord>& tried,
+                                         const FoundSettings& now);
 
 }  // namespace vesko

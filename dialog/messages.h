@@ -36,6 +36,10 @@ inline constexpr std::u16string_view kCardChangedIntro =
 inline constexpr std::u16string_view kCardChangedQuestion =
     u"Save anyway? \"Yes\" writes the settings of this window and keeps everything else as "
     u"the card holds it now. \"No\" writes nothing.";
+// The same for "Default Set".
+inline constexpr std::u16string_view kCardChangedResetQuestion =
+    u"Restore the default values anyway? \"Yes\" writes them and keeps the recorder's own "
+    u"bytes as the card holds them now. \"No\" writes nothing.";
 inline constexpr std::u16string_view kChangedUnreadAtStart =
     u"It could not be read when this window opened, so the window showed the factory settings";
 inline constexpr std::u16string_view kChangedFileGone =
@@ -54,6 +58,19 @@ inline constexpr std::u16string_view kListJoin = u"%1, %2";
 inline constexpr std::u16string_view kChangedFormatRequest = u"the format request";
 inline constexpr std::u16string_view kChangedOtherBytes =
     u"Another program has saved it since this window opened.";
+inline constexpr std::u16string_view kChangedEmpty =
+    u"It is empty now; another program may have cut it short.";
+// %1: its length in bytes, fewer than 128.
+inline constexpr std::u16string_view kChangedShort =
+    u"It is only %1 bytes long now; another program may have cut it short.";
+inline constexpr std::u16string_view kChangedReplaced =
+    u"Another file with the same settings has taken its place; this may be another card.";
+// After the line above, where the answer to "Format SD Card" differs from the card's: an
+// answer belongs to the card it was given for.
+inline constexpr std::u16string_view kFormatGoesAlong =
+    u"\"Yes\" also asks the recorder of this card to format it, erasing its videos.";
+inline constexpr std::u16string_view kFormatWithdrawalGoesAlong =
+    u"\"Yes\" also withdraws this card's request to be formatted.";
 
 inline constexpr std::array kAll = {
     kWindowCaption,
@@ -67,6 +84,7 @@ inline constexpr std::array kAll = {
     kCardChangedCaption,
     kCardChangedIntro,
     kCardChangedQuestion,
+    kCardChangedResetQuestion,
     kChangedUnreadAtStart,
     kChangedFileGone,
     kChangedFileNew,
@@ -76,6 +94,11 @@ inline constexpr std::array kAll = {
     kChangedSettings,
     kChangedFormatRequest,
     kChangedOtherBytes,
+    kChangedEmpty,
+    kChangedShort,
+    kChangedReplaced,
+    kFormatGoesAlong,
+    kFormatWithdrawalGoesAlong,
     kListJoin,
 };
 

@@ -29,16 +29,18 @@ bool CveskoDlg::OnInitDialog() {
 
 void CveskoDlg::LoadSettings() {
     // Without a readable file the defaults are shown while the record keeps what it held.
-    bool read = false;
     unread_ = false;
     try {
-        read = ReadSettingsFile(folder_, record_);
+        shown_ = ReadSettingsFile(folder_);
     } catch (const SettingsFileError& error) {
+        shown_.reset();
         unread_ = true;
         ShowError(error.message());
     }
-    shown_ = read ? FoundSettings(record_) : std::nullopt;
-    ShowSettings(read ? record_ : FactoryDefaults());
+    if (shown_) {
+        record_ = shown_->Record();
+    }
+    ShowSettings(shown_ ? record_ : FactoryDefaults());
     ShowTime(clock_.Now());
     ShowRecorderBytes();
 }

@@ -1,6 +1,7 @@
 // The settings dialog's logic, written against DialogView and Clock only.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,9 +36,10 @@ public:
     void ReadSelections();
 
     // Checks and stores the text fields, stamps the time and writes config.bin, keeping every
-    // byte the window does not set as the file holds it now: 0. A refused check, or a card
+    // byte the window does not set as the file holds it: 0. A refused check, or a card
     // changed since it was shown that the user chose not to save over: -1, nothing written.
-    // A failed read or write throws SettingsFileError.
+    // A recorder without Wi-Fi keeps its Wi-Fi bytes unchecked. A failed read or write throws
+    // SettingsFileError.
     int SaveSettings();
 
     // Notifications from the shell, for user actions only.
@@ -67,21 +69,25 @@ private:
     void ShowError(std::u16string_view message);
 
     SavedBytes BytesThisWindowSets() const;
-    // Whether a save may go over what the file holds now: asks when it is not what was shown.
-    bool MaySaveOver(const FoundSettings& now);
+    // Writes what `make` makes of the file's first 128 bytes, onto the file as the window
+    // showed it or as the user, asked, agreed to write over; nothing written when they said
+    // No. Throws SettingsFileError.
+    using MakeRecord = std::function<SettingsRecord(const SettingsRecord& file)>;
+    FoundSettings WriteCard(SaveKind kind, const MakeRecord& make);
+    // Whether to write over the file as it is now, `change` saying how it differs.
+    bool AskToWriteOver(SaveKind kind, const std::u16string& change, const CardFile* now);
     // What a save or reset wrote is now what the window shows.
-    void Remember(const SettingsRecord& written);
+    void Remember(const CardFile& written);
     void ShowRecorderBytes();
     void ShowReset(const SettingsRecord& reset);
 
     DialogView& view_;
     const Clock& clock_;
     const Folder folder_;
-    SettingsRecord record_;         // zeroed until loaded
-    FoundSettings shown_;           // the file as loaded or last written; nothing: no file
-    FoundSettings tried_;           // what a save that failed may have left in part
-    FoundSettings deleted_;         // a file this window's reset deleted and could not replace
-    bool unread_ = false;           // the card's file was there but could not be read
+    SettingsRecord record_;                // zeroed until loaded
+    FoundSettings shown_;                  // the file as loaded or last written; nothing: no file
+    std::optional<SettingsRecord> tried_;  // what a write that failed may have left in part
+    bool unread_ = false;                  // the card's file was there but could not be read
     bool format_answered_ = false;  // "Format SD Card" asked in this window: its byte is ours
 };
 

@@ -3,6 +3,7 @@
 #include "dialog/control_ids.h"
 #include "dialog/messages.h"
 #include "dialog/vesko_dlg.h"
+#include "settings/file_problems.h"
 #include "settings/setting_rules.h"
 #include "settings/settings_file.h"
 #include "settings/time_text.h"
@@ -41,9 +42,10 @@ void CveskoDlg::OnCommand(int id) {
 // Each step stores its field before the next is checked, so a refusal leaves the earlier
 // fields in the record; nothing reaches the file.
 int CveskoDlg::SaveSettings() {
+    const bool wifi_locked = HasWifiLock(record_);
     for (const Setting& setting : kSettings) {
-        if (setting.kind == SettingKind::kList) {
-            continue;  // already in the record
+        if (setting.kind == SettingKind::kList || (wifi_locked && IsWifiSetting(setting))) {
+            continue;  // in the record already, or none of ours
         }
         if (const auto refusal = SaveValue(record_, setting, view_.GetText(InputOf(setting)))) {
             if (!refusal->empty()) {
@@ -54,24 +56,10 @@ int CveskoDlg::SaveSettings() {
     }
     ShowTime(StampTime(record_, clock_));
     const SavedBytes mine = BytesThisWindowSets();
-    FoundSettings written;
-    bool saved = false;
-    try {
-        saved = UpdateSettingsFile(folder_, [this, &mine, &written](const FoundSettings& now) {
-            // The bytes of a file our own reset deleted come back with the new one.
-            const SettingsRecord base = now.value_or(deleted_.value_or(SettingsRecord()));
-            written = MaySaveOver(now) ? FoundSettings(mine.Over(base, record_)) : std::nullopt;
-            return written;
-        });
-    } catch (const SettingsFileError&) {
-        // Saving again over what this save left is no change made by anyone else; a save
-        // that failed before it had anything to write left nothing.
-        if (written) {
-            tried_ = written;
-        }
-        throw;
-    }
-    if (!saved) {
+    const FoundSettings written =
+        WriteCard(SaveKind::kUpdate,
+                  [this, &mine](const SettingsRecord& file) { return mine.Over(file, record_); });
+    if (!written) {
         return -1;
     }
     Remember(*written);
@@ -79,11 +67,14 @@ int CveskoDlg::SaveSettings() {
 }
 
 // The settings and the time of the save; the format request once it was asked here. A list
-// showing no entry holds a value nobody saw, which the file keeps.
+// showing no entry holds a value nobody saw, and a recorder without Wi-Fi keeps its Wi-Fi
+// bytes: the file's stay.
 SavedBytes CveskoDlg::BytesThisWindowSets() const {
+    const bool wifi_locked = HasWifiLock(record_);
     SavedBytes bytes;
     for (const Setting& setting : kSettings) {
-        if (setting.kind != SettingKind::kList || view_.GetSelection(InputOf(setting)) >= 0) {
+        if (setting.kind == SettingKind::kList ? view_.GetSelection(InputOf(setting)) >= 0
+                                               : !(wifi_locked && IsWifiSetting(setting))) {
             bytes.Add(setting.field);
         }
     }
@@ -94,28 +85,58 @@ SavedBytes CveskoDlg::BytesThisWindowSets() const {
     return bytes;
 }
 
-bool CveskoDlg::MaySaveOver(const FoundSettings& now) {
-    const std::optional<std::u16string> change = CardChange(shown_, unread_, tried_, now);
-    if (!change) {
-        return true;
+// Nothing is held open while the user is asked: the write afterwards requires the very bytes
+// the question was about.
+FoundSettings CveskoDlg::WriteCard(SaveKind kind, const MakeRecord& make) {
+    FoundSettings expected = shown_;
+    int unasked = 0;
+    for (;;) {
+        const SettingsRecord record = make(expected ? expected->Record() : SettingsRecord());
+        WriteOutcome outcome;
+        try {
+            outcome = WriteIfUnchanged(folder_, expected, record, kind);
+        } catch (const SettingsFileError&) {
+            // Writing again over what this write left is no change made by anyone else.
+            tried_ = record;
+            throw;
+        }
+        if (outcome.done) {
+            return outcome.now;
+        }
+        if (const auto change = CardChange(shown_, unread_, tried_, outcome.now)) {
+            if (!AskToWriteOver(kind, *change, outcome.now ? &*outcome.now : nullptr)) {
+                return std::nullopt;
+            }
+            // Seen now: should this write fail, the next one need not ask about it again.
+            shown_ = outcome.now;
+            unread_ = false;
+        } else if (++unasked == kSaveAttempts) {
+            // Another program keeps writing it.
+            throw SettingsFileError::WriteFailed(ReasonFor(FileProblem::kInUse));
+        }
+        expected = outcome.now;
     }
-    const std::u16string text = Tr(messages::kCardChangedIntro) + u"\n\n" + *change + u"\n\n" +
-                                Tr(messages::kCardChangedQuestion);
-    if (view_.ShowMessage(text, Tr(messages::kCardChangedCaption), MessageButtons::kYesNo,
-                          MessageIcon::kQuestion) != MessageResult::kOk) {
-        return false;
-    }
-    // Seen now: should this save fail, the next one need not ask about it again.
-    shown_ = now;
-    unread_ = false;
-    return true;
 }
 
-void CveskoDlg::Remember(const SettingsRecord& written) {
-    record_ = written;
+// A "Format SD Card" answer belongs to the card it was given for: carried to another only by
+// a "Yes" to a question that says so.
+bool CveskoDlg::AskToWriteOver(SaveKind kind, const std::u16string& change, const CardFile* now) {
+    std::u16string text = Tr(messages::kCardChangedIntro) + u"\n\n" + change;
+    const std::uint8_t format = record_.Byte(fields::kFormatSdCard);
+    if (format_answered_ && format != (now ? now->Record().Byte(fields::kFormatSdCard) : 0)) {
+        text += u"\n\n" +
+                Tr(format != 0 ? messages::kFormatGoesAlong : messages::kFormatWithdrawalGoesAlong);
+    }
+    text += u"\n\n" + Tr(kind == SaveKind::kReset ? messages::kCardChangedResetQuestion
+                                                  : messages::kCardChangedQuestion);
+    return view_.ShowMessage(text, Tr(messages::kCardChangedCaption), MessageButtons::kYesNo,
+                             MessageIcon::kQuestion) == MessageResult::kOk;
+}
+
+void CveskoDlg::Remember(const CardFile& written) {
+    record_ = written.Record();
     shown_ = written;
     tried_.reset();
-    deleted_.reset();
     unread_ = false;
     ShowRecorderBytes();
 }
@@ -153,32 +174,23 @@ void CveskoDlg::OnDefaultSet() {
     if (answer != MessageResult::kOk) {
         return;
     }
-    // The new file keeps the recorder's bytes as the old one holds them under the lock; a
-    // file that cannot be read or written is not deleted. Failures end the command here,
-    // with their message, and leave the window as it was unless the file is gone.
-    SettingsRecord written;
-    try {
-        ResetSettingsFile(folder_, [this, &written](const FoundSettings& now) {
-            written = now.value_or(SettingsRecord());
-            RestoreDefaults(written);
-            StampTime(written, clock_);
-            if (format_answered_) {
-                RequestFormat(written, record_.Byte(fields::kFormatSdCard) != 0);
-            }
-            return std::optional<SettingsRecord>(written);
-        });
-    } catch (const SettingsFileError& error) {
-        if (error.file_deleted()) {
-            // What a save must now write: the factory settings, onto a card without a file.
-            ShowReset(written);
-            shown_.reset();
-            deleted_ = written;
+    // The new file keeps the recorder's bytes as the old one holds them. A failure ends the
+    // command here, with its message, and leaves the card and the window as they were.
+    const FoundSettings written = WriteCard(SaveKind::kReset, [this](const SettingsRecord& file) {
+        SettingsRecord reset = file;
+        RestoreDefaults(reset);
+        StampTime(reset, clock_);
+        if (format_answered_) {
+            RequestFormat(reset, record_.Byte(fields::kFormatSdCard) != 0);
         }
-        throw;
+        return reset;
+    });
+    if (!written) {
+        return;
     }
-    ShowReset(written);
+    ShowReset(written->Record());
     ShowTime(SavedTime(record_));
-    Remember(written);
+    Remember(*written);
 }
 
 void CveskoDlg::ShowReset(const SettingsRecord& reset) {

@@ -8,7 +8,7 @@ namespace vesko {
 
 namespace {
 
-constexpr std::array<std::pair<FileProblem, std::u16string_view>, 7> kReasons = {{
+constexpr std::array<std::pair<FileProblem, std::u16string_view>, 8> kReasons = {{
     {FileProblem::kWriteProtected,
      u"The card is write-protected; slide the lock switch on its side to unlock it"},
     {FileProblem::kCardGone, u"The card is not there any more; insert it and try again"},
@@ -19,6 +19,7 @@ constexpr std::array<std::pair<FileProblem, std::u16string_view>, 7> kReasons = 
     // A worn card still in its slot: taking it out and back in would not help.
     {FileProblem::kIoError,
      u"The card reported an error reading or writing it; it may be worn out or damaged"},
+    {FileProblem::kTooLarge, u"It is too large to be a recorder's settings file"},
 }};
 
 }  // namespace

@@ -15,6 +15,7 @@ enum class FileProblem {
     kNotAFile,
     kReadOnly,
     kIoError,
+    kTooLarge,
 };
 
 std::u16string_view ReasonFor(FileProblem problem);

@@ -4,6 +4,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 namespace vesko {
 
 namespace {
@@ -40,6 +42,9 @@ int PosixFileCalls::Close(int fd) {
 }
 int PosixFileCalls::Unlink(const char* path) {
     return ::unlink(path);
+}
+int PosixFileCalls::Rename(const char* from, const char* to) {
+    return ::rename(from, to);
 }
 
 PosixFileCalls& FileCalls() {

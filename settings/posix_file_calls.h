@@ -18,6 +18,7 @@ public:
     virtual int Fsync(int fd);
     virtual int Close(int fd);
     virtual int Unlink(const char* path);
+    virtual int Rename(const char* from, const char* to);
 };
 
 // The calls in use.

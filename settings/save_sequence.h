@@ -1,57 +1,77 @@
-// The order of a save, the same on every system; each system's file layer supplies the
+// The order of a write, the same on every system; each system's file layer supplies the
 // steps on its own handles.
 #pragma once
 
+#include <algorithm>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "settings/file_problems.h"
 #include "settings/settings_file.h"
 
 namespace vesko {
 
-enum class SaveKind {
-    kUpdate,  // the answer goes over the old file
-    kReset,   // the answer goes into a new file in place of the old one
-};
+using Failure = SettingsFileError (*)(std::u16string_view);
 
-// How often a save looks again when config.bin keeps appearing under it.
-inline constexpr int kSaveAttempts = 3;
+// The name of a temporary file a reset writes beside config.bin before it takes its place.
+inline constexpr char kNewSettingsFileName[] = "config.bin.vesko-new";
 
-// `card` has: OpenForSave(failure), an invalid handle when there is no config.bin; Read;
-// WriteAndClose(failure, handle, record); Delete(handle), which closes it; and
-// Create(failure, record), false when another program created the file first.
+// Of the names in a folder that are config.bin in some case, the one to use: nothing when
+// there is none. Several are refused, since the recorder cannot tell them apart.
+std::optional<std::string> PickSettingsFile(std::vector<std::string> matches, Failure failure);
+
+// The file's bytes after `record` went over its first 128.
+std::vector<std::uint8_t> Updated(const std::vector<std::uint8_t>& content,
+                                  const SettingsRecord& record);
+
+// `card` has: Hold(failure), which keeps other writers of ours out of the folder until the
+// card is destroyed; Find(failure), config.bin's name, if any; OpenForSave(failure, name),
+// held exclusively, an invalid handle when it has gone meanwhile; Read(handle, name);
+// Update(handle, found, record); Replace(handle, found, record); Create(record), nothing when
+// another program made one first; CheckCreate(failure), which fails as making a file in the
+// folder would. `record` is null to check only.
 template <typename Card>
-bool SaveOnCard(Card& card, SaveKind kind, const SettingsChange& change) {
-    const bool reset = kind == SaveKind::kReset;
+WriteOutcome WriteOnCard(Card& card, const FoundSettings& expected, const SettingsRecord* record,
+                         SaveKind kind) {
+    const Failure failure = SettingsFileError::WriteFailed;
+    card.Hold(failure);
     for (int attempt = 0; attempt < kSaveAttempts; ++attempt) {
-        auto file = card.OpenForSave(reset ? SettingsFileError::DeleteFailed
-                                           : SettingsFileError::WriteFailed);
-        if (file.valid()) {
-            const std::optional<SettingsRecord> answer = change(card.Read(file));
-            if (!answer) {
-                return false;
+        const std::optional<std::string> name = card.Find(failure);
+        if (!name) {
+            if (expected) {
+                return {false, std::nullopt};
             }
-            if (!reset) {
-                card.WriteAndClose(SettingsFileError::WriteInterrupted, file, *answer);
-                return true;
+            if (record == nullptr) {
+                card.CheckCreate(failure);
+                return {true, std::nullopt};
             }
-            // Deleted only now: read under the lock and found writable.
-            card.Delete(file);
-            if (!card.Create(SettingsFileError::ResetInterrupted, *answer)) {
-                throw SettingsFileError::ResetInterrupted(ReasonFor(FileProblem::kInUse));
+            if (FoundSettings made = card.Create(*record)) {
+                return {true, std::move(made)};
             }
-            return true;
+            continue;  // another program made one: what it holds is not what was expected
         }
-        const std::optional<SettingsRecord> answer = change(std::nullopt);
-        if (!answer) {
-            return false;
+        auto file = card.OpenForSave(failure, *name);
+        if (!file.valid()) {
+            continue;  // gone since the folder was listed
         }
-        if (card.Create(SettingsFileError::WriteFailed, *answer)) {
-            return true;
+        FoundSettings now = card.Read(file, *name);
+        if (!SameFile(now, expected)) {
+            return {false, std::move(now)};
         }
-        // Another program made one meanwhile: decide again on what it holds.
+        if (record == nullptr) {
+            if (kind == SaveKind::kReset) {
+                card.CheckCreate(failure);
+            }
+            return {true, std::move(now)};
+        }
+        if (kind == SaveKind::kUpdate) {
+            return {true, card.Update(file, *now, *record)};
+        }
+        return {true, card.Replace(file, *now, *record)};
     }
-    throw SettingsFileError::WriteFailed(ReasonFor(FileProblem::kInUse));
+    throw failure(ReasonFor(FileProblem::kInUse));
 }
 
 }  // namespace vesko

@@ -24,19 +24,10 @@ SettingsFileError Failed(std::u16string_view pattern, std::u16string_view reason
     return SettingsFileError(TrFill(pattern, {FromUtf8(kSettingsFileName), Tr(reason)}));
 }
 
-// A failed write that leaves the card otherwise than it was says what that means.
-SettingsFileError WriteFailedAnd(std::u16string_view reason, std::u16string_view consequence,
-                                 bool file_deleted) {
-    return SettingsFileError(
-        SettingsFileError::WriteFailed(reason).message() + u" " + Tr(consequence), file_deleted);
-}
-
 }  // namespace
 
-SettingsFileError::SettingsFileError(std::u16string message, bool file_deleted)
-    : std::runtime_error(Narrow(message)),
-      message_(std::move(message)),
-      file_deleted_(file_deleted) {}
+SettingsFileError::SettingsFileError(std::u16string message)
+    : std::runtime_error(Narrow(message)), message_(std::move(message)) {}
 
 SettingsFileError SettingsFileError::ReadFailed(std::u16string_view reason) {
     return Failed(kCouldNotRead, reason);
@@ -46,16 +37,9 @@ SettingsFileError SettingsFileError::WriteFailed(std::u16string_view reason) {
     return Failed(kCouldNotWrite, reason);
 }
 
+// A failed write that may have left some of its bytes says so.
 SettingsFileError SettingsFileError::WriteInterrupted(std::u16string_view reason) {
-    return WriteFailedAnd(reason, kPartlyWritten, false);
-}
-
-SettingsFileError SettingsFileError::ResetInterrupted(std::u16string_view reason) {
-    return WriteFailedAnd(reason, kResetNotWritten, true);
-}
-
-SettingsFileError SettingsFileError::DeleteFailed(std::u16string_view reason) {
-    return Failed(kCouldNotDelete, reason);
+    return SettingsFileError(WriteFailed(reason).message() + u" " + Tr(kPartlyWritten));
 }
 
 }  // namespace vesko

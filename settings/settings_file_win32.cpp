@@ -3,8 +3,12 @@
 #endif
 #include <windows.h>
 
+#include <cstring>
+#include <memory>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "settings/file_problems.h"
 #include "settings/save_sequence.h"
@@ -38,8 +42,6 @@ private:
     HANDLE handle_;
 };
 
-using Failure = SettingsFileError (*)(std::u16string_view);
-
 std::u16string Reason(DWORD error) {
     switch (error) {
         case ERROR_WRITE_PROTECT:
@@ -72,14 +74,13 @@ std::u16string Reason(DWORD error) {
     throw failure(ReasonFor(problem));
 }
 
-// The folder and the file's name with one separator between; "E:" stays drive-relative, as
-// a filesystem path would keep it.
-std::wstring FilePath(const Folder& folder) {
+// The folder and a name with one separator between; "E:" stays drive-relative, as a
+// filesystem path would keep it.
+std::wstring PathIn(const Folder& folder, std::string_view name) {
     std::wstring path(folder.begin(), folder.end());
     if (!path.empty() && path.back() != L'\\' && path.back() != L'/' && path.back() != L':') {
         path += L'\\';
     }
-    const std::string_view name = kSettingsFileName;
     return path + std::wstring(name.begin(), name.end());
 }
 
@@ -89,7 +90,7 @@ UniqueHandle Open(const std::wstring& path, DWORD access, DWORD share, DWORD dis
                                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT));
 }
 
-DWORD CheckRegularFile(Failure failure, HANDLE file) {
+BY_HANDLE_FILE_INFORMATION Inspect(Failure failure, HANDLE file) {
     BY_HANDLE_FILE_INFORMATION info{};
     if (!FileCalls().QueryInformation(file, &info)) {
         Fail(failure, ::GetLastError());
@@ -97,10 +98,101 @@ DWORD CheckRegularFile(Failure failure, HANDLE file) {
     if ((info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
         Fail(failure, FileProblem::kNotAFile);
     }
-    return info.dwFileAttributes;
+    return info;
 }
 
-// Removes a file this write created; the save has failed already, so this only tidies up.
+// The volume and the file's index in it, which QueryInformation gave.
+FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
+    FileIdentity identity;
+    identity.volume = info.dwVolumeSerialNumber;
+    const std::uint64_t index = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+    std::memcpy(identity.id.data(), &index, sizeof index);
+    return identity;
+}
+
+// The path the system resolves the file to, or nothing.
+std::u16string FinalPath(HANDLE file) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const DWORD length = ::GetFinalPathNameByHandleW(
+            file, path.data(), static_cast<DWORD>(path.size()), FILE_NAME_NORMALIZED);
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return {path.begin(), path.end()};
+        }
+        path.assign(length, L'\0');
+    }
+    return {};
+}
+
+// The same with the long file ID where the file system has one, and the path the system
+// resolves the file to, drive letter and all: cards imaged from one master share their
+// volume serial and file IDs, and Wine's IDs need not be unique.
+FileIdentity FullIdentityOf(HANDLE file, const BY_HANDLE_FILE_INFORMATION& info) {
+    FileIdentity identity = IdentityOf(info);
+    FILE_ID_INFO id{};
+    if (::GetFileInformationByHandleEx(file, FileIdInfo, &id, sizeof id)) {
+        identity.volume = id.VolumeSerialNumber;
+        static_assert(sizeof id.FileId == sizeof identity.id);
+        std::memcpy(identity.id.data(), &id.FileId, sizeof id.FileId);
+    }
+    identity.path = FinalPath(file);
+    return identity;
+}
+
+// Access is denied to a folder and to a file with the read-only attribute: name that reason
+// when it is the one.
+[[noreturn]] void FailDenied(Failure failure, const std::wstring& path) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        Fail(failure, FileProblem::kNotAFile);
+    }
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        Fail(failure, FileProblem::kReadOnly);
+    }
+    Fail(failure, ERROR_ACCESS_DENIED);
+}
+
+[[noreturn]] void FailOpen(Failure failure, DWORD error, const std::wstring& path) {
+    if (error == ERROR_ACCESS_DENIED) {
+        FailDenied(failure, path);
+    }
+    Fail(failure, error);
+}
+
+struct FindCloser {
+    void operator()(HANDLE find) const { ::FindClose(find); }
+};
+
+// config.bin's name as the folder spells it, or nothing; a second spelling, which only a
+// case-sensitive folder can hold, is refused. The wildcard makes the system list every
+// spelling rather than the first it finds.
+std::optional<std::string> FindSettingsFile(Failure failure, const Folder& folder) {
+    WIN32_FIND_DATAW entry{};
+    const HANDLE first = ::FindFirstFileExW(PathIn(folder, "config.bi?").c_str(), FindExInfoBasic,
+                                            &entry, FindExSearchNameMatch, nullptr, 0);
+    if (first == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND) {
+            return std::nullopt;
+        }
+        Fail(failure, error);
+    }
+    const std::unique_ptr<void, FindCloser> find(first);
+    std::vector<std::string> matches;
+    do {
+        const std::wstring_view name = entry.cFileName;
+        if (IsSettingsFileName(name)) {
+            matches.emplace_back(name.begin(), name.end());
+        }
+    } while (::FindNextFileW(find.get(), &entry));
+    return PickSettingsFile(std::move(matches), failure);
+}
+
+// Removes a file this write created; the write has failed already, so this only tidies up.
 void RemoveCreated(const std::wstring& path) {
     const UniqueHandle file = Open(path, DELETE, 0, OPEN_EXISTING);
     if (file.valid()) {
@@ -108,32 +200,47 @@ void RemoveCreated(const std::wstring& path) {
     }
 }
 
-SettingsRecord ReadAll(HANDLE file) {
-    SettingsRecord record;
-    SettingsRecord::Bytes& buffer = record.bytes();
-    DWORD done = 0;
-    while (done < buffer.size()) {
+std::vector<std::uint8_t> ReadAll(HANDLE file) {
+    constexpr Failure kFailure = SettingsFileError::ReadFailed;
+    std::vector<std::uint8_t> bytes(SettingsRecord::kSize * 2);
+    std::size_t done = 0;
+    for (;;) {
         DWORD got = 0;
-        if (!FileCalls().Read(file, buffer.data() + done, static_cast<DWORD>(buffer.size()) - done,
+        if (!FileCalls().Read(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
                               &got)) {
-            Fail(SettingsFileError::ReadFailed, ::GetLastError());
+            Fail(kFailure, ::GetLastError());
         }
         if (got == 0) {
             break;
         }
         done += got;
+        if (done > kMaxSettingsFileSize) {
+            Fail(kFailure, FileProblem::kTooLarge);
+        }
+        if (done == bytes.size()) {
+            bytes.resize(bytes.size() * 2);
+        }
     }
-    return record;
+    bytes.resize(done);
+    return bytes;
 }
 
-// The 128 bytes at offset 0, flushed to the card, and the checked close.
-void WriteAndClose(Failure failure, UniqueHandle& file, const SettingsRecord& record) {
-    const SettingsRecord::Bytes& bytes = record.bytes();
+// `info`: what Inspect found of `file`.
+CardFile ReadCardFile(HANDLE file, const std::string& name,
+                      const BY_HANDLE_FILE_INFORMATION& info) {
+    if (info.nFileSizeHigh != 0 || info.nFileSizeLow > kMaxSettingsFileSize) {
+        Fail(SettingsFileError::ReadFailed, FileProblem::kTooLarge);
+    }
+    return {name, IdentityOf(info), ReadAll(file)};
+}
+
+// `bytes` at offset 0, flushed to the card.
+void WriteAll(Failure failure, HANDLE file, const std::vector<std::uint8_t>& bytes) {
     DWORD done = 0;
     while (done < bytes.size()) {
         DWORD put = 0;
-        if (!FileCalls().Write(file.get(), bytes.data() + done,
-                               static_cast<DWORD>(bytes.size()) - done, &put, done)) {
+        if (!FileCalls().Write(file, bytes.data() + done, static_cast<DWORD>(bytes.size()) - done,
+                               &put, done)) {
             Fail(failure, ::GetLastError());
         }
         if (put == 0) {
@@ -141,59 +248,31 @@ void WriteAndClose(Failure failure, UniqueHandle& file, const SettingsRecord& re
         }
         done += put;
     }
-    if (!FileCalls().Flush(file.get())) {
-        Fail(failure, ::GetLastError());
-    }
-    if (!file.Close()) {
+    if (!FileCalls().Flush(file)) {
         Fail(failure, ::GetLastError());
     }
 }
 
-// Access is denied to a file with the read-only attribute: name that reason when it is the one.
-[[noreturn]] void FailDenied(Failure failure, const std::wstring& path) {
-    const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        Fail(failure, FileProblem::kReadOnly);
-    }
-    Fail(failure, ERROR_ACCESS_DENIED);
-}
-
-// The card's config.bin, opened for a save with no sharing, so that nobody else reads or
-// writes it until it is closed; invalid when there is none.
-UniqueHandle OpenForSave(Failure failure, const std::wstring& path, DWORD access) {
-    UniqueHandle file = Open(path, access, 0, OPEN_EXISTING);
-    if (!file.valid()) {
-        const DWORD error = ::GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND) {
-            return file;
-        }
-        if (error == ERROR_ACCESS_DENIED) {
-            FailDenied(failure, path);
-        }
-        Fail(failure, error);
-    }
-    // Where the system still let us in (Wine as root), the user's mark holds all the same.
-    if ((CheckRegularFile(failure, file.get()) & FILE_ATTRIBUTE_READONLY) != 0) {
-        Fail(failure, FileProblem::kReadOnly);
-    }
-    return file;
-}
-
-// A new config.bin holding `record`; a failure removes it again. False when another
-// program created one first.
-bool CreateWith(Failure failure, const std::wstring& path, const SettingsRecord& record) {
+// A new file at `path` holding `bytes`, flushed and closed; a failure removes it again.
+// Nothing when the name is taken.
+std::optional<FileIdentity> CreateWith(Failure failure, const std::wstring& path,
+                                       const std::vector<std::uint8_t>& bytes) {
     // Exclusive, and with the right to remove it again on failure.
     UniqueHandle file = Open(path, GENERIC_READ | GENERIC_WRITE | DELETE, 0, CREATE_NEW);
     if (!file.valid()) {
         const DWORD error = ::GetLastError();
         if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) {
-            return false;
+            return std::nullopt;
         }
-        Fail(failure, error);
+        FailOpen(failure, error, path);
     }
     try {
-        CheckRegularFile(failure, file.get());
-        WriteAndClose(failure, file, record);
+        const FileIdentity identity = IdentityOf(Inspect(failure, file.get()));
+        WriteAll(failure, file.get(), bytes);
+        if (!file.Close()) {
+            Fail(failure, ::GetLastError());
+        }
+        return identity;
     } catch (const SettingsFileError&) {
         if (file.valid()) {
             FileCalls().MarkForDeletion(file.get());
@@ -202,65 +281,171 @@ bool CreateWith(Failure failure, const std::wstring& path, const SettingsRecord&
         }
         throw;
     }
-    return true;
 }
 
-// The steps of a save on the card in `folder`.
+// The steps of a write on the card in `folder`.
 class Win32Card {
 public:
-    Win32Card(const Folder& folder, DWORD access) : path_(FilePath(folder)), access_(access) {}
-    UniqueHandle OpenForSave(Failure failure) const {
-        return vesko::OpenForSave(failure, path_, access_);
+    explicit Win32Card(const Folder& folder) : folder_(folder) {}
+
+    // Windows has no lock on a folder; the file's own, taken on opening, keeps others out.
+    static void Hold(Failure /*failure*/) {}
+    std::optional<std::string> Find(Failure failure) const {
+        return FindSettingsFile(failure, folder_);
     }
-    static SettingsRecord Read(const UniqueHandle& file) { return ReadAll(file.get()); }
-    static void WriteAndClose(Failure failure, UniqueHandle& file, const SettingsRecord& record) {
-        vesko::WriteAndClose(failure, file, record);
-    }
-    // Gone when our handle, the only one, closes.
-    static void Delete(UniqueHandle& file) {
-        if (!FileCalls().MarkForDeletion(file.get()) || !file.Close()) {
-            Fail(SettingsFileError::DeleteFailed, ::GetLastError());
+
+    // No sharing, so that nobody else reads or writes it until it is closed.
+    UniqueHandle OpenForSave(Failure failure, const std::string& name) {
+        const std::wstring path = PathIn(folder_, name);
+        UniqueHandle file = Open(path, GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING);
+        if (!file.valid()) {
+            const DWORD error = ::GetLastError();
+            if (error == ERROR_FILE_NOT_FOUND) {
+                return file;
+            }
+            FailOpen(failure, error, path);
         }
+        // Where the system still let us in (Wine as root), the user's mark holds all the same.
+        opened_ = Inspect(failure, file.get());
+        if ((opened_.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+            Fail(failure, FileProblem::kReadOnly);
+        }
+        return file;
     }
-    bool Create(Failure failure, const SettingsRecord& record) const {
-        return CreateWith(failure, path_, record);
+
+    FoundSettings Read(const UniqueHandle& file, const std::string& name) const {
+        return ReadCardFile(file.get(), name, opened_);
+    }
+
+    static CardFile Update(UniqueHandle& file, const CardFile& found,
+                           const SettingsRecord& record) {
+        constexpr Failure kFailure = SettingsFileError::WriteInterrupted;
+        CardFile written{found.name, found.identity, Updated(found.content, record)};
+        WriteAll(kFailure, file.get(),
+                 {written.content.begin(), written.content.begin() + SettingsRecord::kSize});
+        if (!file.Close()) {
+            Fail(kFailure, ::GetLastError());
+        }
+        return written;
+    }
+
+    // The new file is complete on the card before it takes the old one's name; until then
+    // the old one is as it was.
+    CardFile Replace(UniqueHandle& file, const CardFile& found,
+                     const SettingsRecord& record) const {
+        constexpr Failure kFailure = SettingsFileError::WriteFailed;
+        const std::wstring temporary = PathIn(folder_, kNewSettingsFileName);
+        const std::wstring path = PathIn(folder_, found.name);
+        CardFile written{found.name, {}, Updated(found.content, record)};
+        if (!CreateWith(kFailure, temporary, written.content)) {
+            // Left by a write that never finished; one still going holds it open.
+            RemoveCreated(temporary);
+            if (!CreateWith(kFailure, temporary, written.content)) {
+                Fail(kFailure, FileProblem::kInUse);
+            }
+        }
+        // The name cannot go to a new file while the old one is open.
+        file.Close();
+        if (!FileCalls().Move(temporary.c_str(), path.c_str())) {
+            const DWORD error = ::GetLastError();
+            RemoveCreated(temporary);
+            FailOpen(kFailure, error, path);
+        }
+        const UniqueHandle named =
+            Open(path, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                 OPEN_EXISTING);
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (named.valid() && FileCalls().QueryInformation(named.get(), &info)) {
+            written.identity = IdentityOf(info);
+        }
+        return written;
+    }
+
+    FoundSettings Create(const SettingsRecord& record) const {
+        CardFile made{kSettingsFileName, {}, {record.bytes().begin(), record.bytes().end()}};
+        const std::optional<FileIdentity> identity = CreateWith(
+            SettingsFileError::WriteFailed, PathIn(folder_, kSettingsFileName), made.content);
+        if (!identity) {
+            return std::nullopt;
+        }
+        made.identity = *identity;
+        return made;
+    }
+
+    // A new file needs a card that takes writes.
+    void CheckCreate(Failure failure) const {
+        std::wstring folder(folder_.begin(), folder_.end());
+        if (folder.empty()) {
+            folder = L".";
+        }
+        std::wstring volume(MAX_PATH + 1, L'\0');
+        DWORD flags = 0;
+        if (::GetVolumePathNameW(folder.c_str(), volume.data(), MAX_PATH + 1) &&
+            ::GetVolumeInformationW(volume.c_str(), nullptr, 0, nullptr, nullptr, &flags, nullptr,
+                                    0) &&
+            (flags & FILE_READ_ONLY_VOLUME) != 0) {
+            Fail(failure, FileProblem::kWriteProtected);
+        }
     }
 
 private:
-    std::wstring path_;
-    DWORD access_;
+    const Folder& folder_;
+    BY_HANDLE_FILE_INFORMATION opened_{};  // the file OpenForSave opened
 };
 
 }  // namespace
 
-bool ReadSettingsFile(const Folder& folder, SettingsRecord& record) {
+FoundSettings ReadSettingsFile(const Folder& folder) {
     constexpr Failure kFailure = SettingsFileError::ReadFailed;
+    const std::optional<std::string> name = FindSettingsFile(kFailure, folder);
+    if (!name) {
+        return std::nullopt;
+    }
     // Other readers are welcome, a writer is not.
-    const UniqueHandle file = Open(FilePath(folder), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    const std::wstring path = PathIn(folder, *name);
+    const UniqueHandle file = Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
     if (!file.valid()) {
         const DWORD error = ::GetLastError();
         if (error == ERROR_FILE_NOT_FOUND) {
-            return false;
+            return std::nullopt;  // removed since the folder was listed
         }
-        Fail(kFailure, error);
+        FailOpen(kFailure, error, path);
     }
-    CheckRegularFile(kFailure, file.get());
-    record = ReadAll(file.get());
-    return true;
+    return ReadCardFile(file.get(), *name, Inspect(kFailure, file.get()));
 }
 
-bool UpdateSettingsFile(const Folder& folder, const SettingsChange& change) {
-    Win32Card card(folder, GENERIC_READ | GENERIC_WRITE);
-    return SaveOnCard(card, SaveKind::kUpdate, change);
+WriteOutcome WriteIfUnchanged(const Folder& folder, const FoundSettings& expected,
+                              const SettingsRecord& record, SaveKind kind) {
+    Win32Card card(folder);
+    return WriteOnCard(card, expected, &record, kind);
 }
 
-bool ResetSettingsFile(const Folder& folder, const SettingsChange& change) {
-    Win32Card card(folder, GENERIC_READ | GENERIC_WRITE | DELETE);
-    return SaveOnCard(card, SaveKind::kReset, change);
+WriteOutcome CheckWrite(const Folder& folder, const FoundSettings& expected, SaveKind kind) {
+    Win32Card card(folder);
+    return WriteOnCard(card, expected, nullptr, kind);
 }
 
-void WriteSettingsFile(const Folder& folder, const SettingsRecord& record) {
-    UpdateSettingsFile(folder, [&record](const FoundSettings&) { return record; });
+std::optional<FileIdentity> CardIdentity(const Folder& folder) {
+    std::optional<std::string> name;
+    try {
+        name = FindSettingsFile(SettingsFileError::ReadFailed, folder);
+    } catch (const SettingsFileError&) {
+        return std::nullopt;
+    }
+    std::wstring path = name ? PathIn(folder, *name) : std::wstring(folder.begin(), folder.end());
+    if (path.empty()) {
+        path = L".";
+    }
+    // A folder opens only with backup semantics; reading its attributes needs no more.
+    const UniqueHandle opened(::CreateFileW(
+        path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
+        nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!opened.valid() || !::GetFileInformationByHandle(opened.get(), &info)) {
+        return std::nullopt;
+    }
+    return FullIdentityOf(opened.get(), info);
 }
 
 }  // namespace vesko

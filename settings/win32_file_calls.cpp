@@ -42,6 +42,10 @@ BOOL Win32FileCalls::MarkForDeletion(HANDLE file) {
                                         sizeof disposition);
 }
 
+BOOL Win32FileCalls::Move(const wchar_t* from, const wchar_t* to) {
+    return ::MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
 Win32FileCalls& FileCalls() {
     return g_calls != nullptr ? *g_calls : RealCalls();
 }

@@ -20,6 +20,8 @@ public:
     virtual BOOL Close(HANDLE file);
     // Marks the file for deletion when its last handle closes; needs DELETE access.
     virtual BOOL MarkForDeletion(HANDLE file);
+    // Gives `from` the name `to`, in place of any file of that name, flushed to the card.
+    virtual BOOL Move(const wchar_t* from, const wchar_t* to);
 };
 
 // The calls in use.

@@ -212,7 +212,9 @@ TEST_F(DialogSaveTest, DefaultSetWritesTheDefaultsAndKeepsTheRecordersBytes) {
         std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(f.offset), f.size,
                     expected_record.bytes().begin() + static_cast<std::ptrdiff_t>(f.offset));
     }
-    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(expected_record)) << "a new 128-byte file";
+    Bytes expected = testing::SavedAt(expected_record);
+    expected.insert(expected.end(), file.begin() + 128, file.end());
+    EXPECT_EQ(ReadConfigBytes(), expected) << "the bytes past 128 too";
     ASSERT_EQ(d.view.messages.size(), 1u) << "no success box";
     EXPECT_EQ(d.view.messages[0].caption, u"Default Set");
     EXPECT_EQ(d.view.messages[0].icon, MessageIcon::kExclamation);
@@ -240,31 +242,27 @@ TEST_F(DialogSaveTest, DefaultSetWithoutAFileAndCancelled) {
     EXPECT_EQ(d.view.SelectedEntry(IDC_AUDIO), u"ON");
 }
 
-TEST_F(DialogSaveTest, WifiLockedFileWithoutSsidIsMendedByDefaultSet) {
+// A recorder without Wi-Fi keeps whatever its Wi-Fi bytes hold, an empty SSID included, and
+// its other settings save; Default Set still puts the factory values there.
+TEST_F(DialogSaveTest, WifiLockedFileKeepsItsWifiBytes) {
     SettingsRecord record = FactoryDefaults();
     record.SetText(fields::kFirmwareVersion, u"DV302");
     record.SetText(fields::kWifiSsid, u"");
-    record.SetText(fields::kWifiPassword, u"lockedpw1");
+    record.SetText(fields::kWifiPassword, u"short");
     testing::WriteConfigBytes(ToBytes(record));
     OpenedDialog d;
     EXPECT_FALSE(d.view.control(IDC_WIFI_SSID).enabled);
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        d.view.Click(IDOK);
-        ASSERT_EQ(d.view.messages.size(), static_cast<std::size_t>(attempt + 1));
-        EXPECT_EQ(d.view.messages.back().text, u"Please Enter WiFi SSID.");
-    }
-    EXPECT_EQ(ReadConfigBytes(), ToBytes(record));
+    d.view.Choose(IDC_AUDIO, 0);
+    ASSERT_EQ(d.dialog.SaveSettings(), 0);
+    record.SetByte(fields::kAudio, 0);
+    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(record));
 
     d.view.Click(IDC_DEFAULT_SET);
-    const SettingsRecord written([] {
-        SettingsRecord::Bytes b{};
-        const Bytes file = ReadConfigBytes();
-        std::copy_n(file.begin(), 128, b.begin());
-        return b;
-    }());
+    const SettingsRecord written = d.dialog.record();
     EXPECT_EQ(written.Text(fields::kWifiSsid), u"QEM-T");
     EXPECT_EQ(written.Text(fields::kWifiPassword), u"58031946");
     EXPECT_EQ(written.Text(fields::kFirmwareVersion), u"DV302");
+    EXPECT_EQ(ReadConfigBytes(), ToBytes(written));
     EXPECT_FALSE(d.view.control(IDC_WIFI_SSID).enabled) << "the lock stays";
 }
 
@@ -331,6 +329,52 @@ TEST_F(DialogSaveTest, FileChangedUnderTheWindowIsAskedAbout) {
     }
 }
 
+// Nothing is held while the user is asked: what they answered about must still be the file
+// when the write happens, else they are asked again, and "No" writes nothing.
+TEST_F(DialogSaveTest, FileChangedAgainWhileAskedIsAskedAboutAgain) {
+    testing::WriteConfigBytes(RecorderFile());
+    OpenedDialog d;
+    Bytes first = RecorderFile();
+    first[8] = 20;
+    Bytes second = RecorderFile();
+    second.resize(60);
+    testing::WriteConfigBytes(first);
+    d.view.while_asking = [&second] { testing::WriteConfigBytes(second); };
+    d.view.answers = {MessageResult::kOk, MessageResult::kCancel};
+    d.view.Click(IDOK);
+    ASSERT_EQ(d.view.messages.size(), 2u);
+    EXPECT_NE(d.view.messages[1].text.find(u"It is only 60 bytes long now"), std::u16string::npos);
+    EXPECT_EQ(ReadConfigBytes(), second);
+    EXPECT_FALSE(d.view.ended().has_value());
+}
+
+// Format SD Card answered for one card, then another card put in: Default Set (or a save)
+// asks, names the format request, and writes it only on "Yes".
+TEST_F(DialogSaveTest, FormatAnswerStaysWithItsCardUnlessAskedAbout) {
+    testing::WriteConfigBytes(RecorderFile());
+    OpenedDialog d;
+    d.view.Click(IDC_FORMAT_SD);  // answered OK
+    Bytes other = RecorderFile();
+    std::copy_n("DV777-9.99", 10, other.begin() + 76);
+    testing::WriteConfigBytes(other);
+    d.view.answers = {MessageResult::kOk, MessageResult::kCancel};
+    d.view.Click(IDC_DEFAULT_SET);
+    ASSERT_EQ(d.view.messages.size(), 3u);
+    EXPECT_NE(d.view.messages[2].text.find(u"\"Yes\" also asks the recorder of this card to "
+                                           u"format it, erasing its videos."),
+              std::u16string::npos);
+    EXPECT_NE(d.view.messages[2].text.find(u"Restore the default values anyway?"),
+              std::u16string::npos);
+    EXPECT_EQ(ReadConfigBytes(), other);
+
+    d.view.Click(IDC_DEFAULT_SET);  // answered OK, then Yes
+    const Bytes written = ReadConfigBytes();
+    EXPECT_EQ(written.at(75), 1);
+    ASSERT_EQ(written.size(), other.size());
+    EXPECT_TRUE(std::equal(other.begin() + 76, other.begin() + 100, written.begin() + 76));
+    EXPECT_TRUE(std::equal(other.begin() + 112, other.end(), written.begin() + 112));
+}
+
 TEST_F(DialogSaveTest, FailedWriteShowsOneErrorAndKeepsTheWindowOpen) {
     OpenedDialog d;
     std::filesystem::create_directory("config.bin");
@@ -343,9 +387,9 @@ TEST_F(DialogSaveTest, FailedWriteShowsOneErrorAndKeepsTheWindowOpen) {
     EXPECT_EQ(d.view.messages[0].icon, MessageIcon::kError);
     EXPECT_FALSE(d.view.ended().has_value());
 
-    d.view.Click(IDC_DEFAULT_SET);  // a folder is no file to delete either
+    d.view.Click(IDC_DEFAULT_SET);  // nor to put a new file in the place of
     ASSERT_EQ(d.view.messages.size(), 3u);
-    EXPECT_EQ(d.view.messages[2].text.rfind(u"Could not delete config.bin: ", 0), 0u);
+    EXPECT_EQ(d.view.messages[2].text, u"Could not write config.bin: It is not a regular file.");
 
     std::filesystem::remove("config.bin");
     d.view.Click(IDOK);

@@ -84,9 +84,11 @@ inline void ExpectFailedSaveThenSuccess(
     EXPECT_EQ(ReadConfigBytes().at(8), 3);
 }
 
-// The user confirmed a reset that did not happen: they are told, and nothing else changes.
+// The user confirmed a reset that did not happen: they are told, the card keeps its old
+// file byte for byte with no new one beside it, and the window is as it was; Default Set
+// again then works without a question.
 inline void ExpectFailedDefaultSetChangesNothing(
-    const std::function<void(std::function<void()>)>& with_failure) {
+    const std::function<void(std::function<void()>)>& with_failure, std::u16string_view reason) {
     const TempFolder folder;
     WriteConfigBytes(RecorderFile());
     OpenedDialog d;
@@ -94,27 +96,12 @@ inline void ExpectFailedDefaultSetChangesNothing(
     with_failure([&d] { d.view.Click(IDC_DEFAULT_SET); });
     EXPECT_EQ(d.view.SelectedEntry(IDC_TIME_ZONE), u"GMT -9:00 AKST") << "no reload";
     ASSERT_EQ(d.view.messages.size(), 2u) << "the confirmation, then the failure";
-    EXPECT_EQ(d.view.messages[1].text, Report(u"Could not delete", kWriteProtected));
+    EXPECT_EQ(d.view.messages[1].text, Report(u"Could not write", reason));
     EXPECT_EQ(d.view.messages[1].icon, MessageIcon::kError);
-    EXPECT_EQ(ReadConfigBytes(), RecorderFile()) << "no save";
-}
-
-// Deleted, then the new file could not be made: said as it is, and a save writes the
-// factory settings and the recorder's bytes without asking about the missing file.
-inline void ExpectHalfDoneDefaultSetSaid(
-    const std::function<void(std::function<void()>)>& with_failure, std::u16string_view reason) {
-    const TempFolder folder;
-    WriteConfigBytes(RecorderFile());
-    OpenedDialog d;
-    with_failure([&d] { d.view.Click(IDC_DEFAULT_SET); });
-    ASSERT_EQ(d.view.messages.size(), 2u);
-    EXPECT_EQ(d.view.messages[1].text,
-              Report(u"Could not write", reason) +
-                  u" The old config.bin was deleted and the factory settings were not written; "
-                  u"save again to write them.");
-    EXPECT_FALSE(std::filesystem::exists("config.bin"));
-    d.view.Click(IDOK);
-    EXPECT_EQ(d.view.messages.back().caption, u"Success");
+    EXPECT_EQ(ReadConfigBytes(), RecorderFile());
+    EXPECT_FALSE(std::filesystem::exists("config.bin.vesko-new"));
+    d.view.Click(IDC_DEFAULT_SET);
+    EXPECT_EQ(d.view.messages.size(), 3u);
     EXPECT_EQ(ReadConfigBytes(), SavedAt(RecorderDefaults()));
 }
 

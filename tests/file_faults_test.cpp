@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dialog/control_ids.h"
@@ -44,7 +45,7 @@ enum class Step {
     kFsync,
     kClose,
     kFolderSync,
-    kUnlink
+    kRename
 };
 
 // The real calls, but for one step on config.bin, which fails with `error`.
@@ -53,8 +54,9 @@ public:
     FailingCalls(Step step, int error) : step_(step), error_(error) {}
 
     int Open(const char* path, int flags, mode_t mode) override {
-        if (std::strcmp(path, "config.bin") == 0 &&
-            (step_ == Step::kOpen || (step_ == Step::kCreate && (flags & O_CREAT) != 0))) {
+        const std::string_view name = path;
+        if ((step_ == Step::kOpen && name == "config.bin") ||
+            (step_ == Step::kCreate && name.starts_with("config.bin") && (flags & O_CREAT) != 0)) {
             return Fail(-1);
         }
         const int fd = PosixFileCalls::Open(path, flags, mode);
@@ -90,8 +92,8 @@ public:
         const int result = PosixFileCalls::Close(fd);  // the descriptor is gone either way
         return step_ == Step::kClose && fd != folder_fd_ ? Fail(-1) : result;
     }
-    int Unlink(const char* path) override {
-        return step_ == Step::kUnlink ? Fail(-1) : PosixFileCalls::Unlink(path);
+    int Rename(const char* from, const char* to) override {
+        return step_ == Step::kRename ? Fail(-1) : PosixFileCalls::Rename(from, to);
     }
 
 private:
@@ -236,22 +238,26 @@ TEST(FileFaultsTest, DefaultSetReadsACardNotReadAtTheStart) {
     EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(testing::RecorderDefaults()));
 }
 
-TEST(FileFaultsTest, DefaultSetOnAFileThatCannotBeDeleted) {
-    testing::ExpectFailedDefaultSetChangesNothing([](const std::function<void()>& reset) {
-        FailingCalls failing(Step::kUnlink, EROFS);
-        const ScopedFileCalls seam(failing);
-        reset();
-    });
-}
-
-TEST(FileFaultsTest, DefaultSetWhoseNewFileCannotBeCreated) {
-    testing::ExpectHalfDoneDefaultSetSaid(
-        [](const std::function<void()>& reset) {
-            FailingCalls failing(Step::kCreate, EIO);
-            const ScopedFileCalls seam(failing);
-            reset();
-        },
-        testing::kIoError);
+TEST(FileFaultsTest, FailedDefaultSetLeavesTheOldFileAsItWas) {
+    const struct {
+        Step step;
+        int error;
+        const char16_t* reason;
+    } cases[] = {
+        {Step::kCreate, EIO, testing::kIoError}, {Step::kWrite, ENOSPC, kCardFull},
+        {Step::kFsync, EIO, testing::kIoError},  {Step::kClose, EDQUOT, kCardFull},
+        {Step::kRename, EROFS, kWriteProtected},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.step));
+        testing::ExpectFailedDefaultSetChangesNothing(
+            [&c](const std::function<void()>& reset) {
+                FailingCalls failing(c.step, c.error);
+                const ScopedFileCalls seam(failing);
+                reset();
+            },
+            c.reason);
+    }
 }
 
 }  // namespace

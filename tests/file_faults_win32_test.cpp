@@ -39,11 +39,16 @@ enum class Step {
     kShortWrite,
     kFlush,
     kClose,
-    kDelete
+    kMove
 };
 
 bool IsConfig(const wchar_t* path) {
     return std::wstring_view(path).ends_with(L"config.bin");
+}
+
+// config.bin, or the new file a reset writes beside it.
+bool IsConfigOrNew(const wchar_t* path) {
+    return std::wstring_view(path).find(L"config.bin") != std::wstring_view::npos;
 }
 
 // The real calls, but for one step, which fails with `error`.
@@ -55,9 +60,10 @@ public:
                   DWORD flags) override {
         // A file that is not there stays so: only opens that would find or make one fail.
         const bool absent = ::GetFileAttributesW(path) == INVALID_FILE_ATTRIBUTES;
-        if (IsConfig(path) &&
-            ((step_ == Step::kCreate && !(absent && disposition == OPEN_EXISTING)) ||
-             (step_ == Step::kCreateNew && disposition == CREATE_NEW))) {
+        if (((IsConfig(path) && step_ == Step::kCreate &&
+              !(absent && disposition == OPEN_EXISTING)) ||
+             (step_ == Step::kCreateNew && disposition == CREATE_NEW)) &&
+            IsConfigOrNew(path)) {
             return Fail<HANDLE>(INVALID_HANDLE_VALUE);
         }
         return Win32FileCalls::Create(path, access, share, disposition, flags);
@@ -87,8 +93,8 @@ public:
         const BOOL closed = Win32FileCalls::Close(file);  // the handle is gone either way
         return step_ == Step::kClose ? Fail(FALSE) : closed;
     }
-    BOOL MarkForDeletion(HANDLE file) override {
-        return step_ == Step::kDelete ? Fail(FALSE) : Win32FileCalls::MarkForDeletion(file);
+    BOOL Move(const wchar_t* from, const wchar_t* to) override {
+        return step_ == Step::kMove ? Fail(FALSE) : Win32FileCalls::Move(from, to);
     }
 
 private:
@@ -149,22 +155,27 @@ TEST(FileFaultsWin32Test, UnreadableFileIsSaidBeforeTheDefaultsShow) {
     }
 }
 
-TEST(FileFaultsWin32Test, DefaultSetOnAFileThatCannotBeDeleted) {
-    testing::ExpectFailedDefaultSetChangesNothing([](const std::function<void()>& reset) {
-        FailingCalls failing(Step::kDelete, ERROR_WRITE_PROTECT);
-        const ScopedFileCalls seam(failing);
-        reset();
-    });
-}
-
-TEST(FileFaultsWin32Test, DefaultSetWhoseNewFileCannotBeCreated) {
-    testing::ExpectHalfDoneDefaultSetSaid(
-        [](const std::function<void()>& reset) {
-            FailingCalls failing(Step::kCreateNew, ERROR_CRC);
-            const ScopedFileCalls seam(failing);
-            reset();
-        },
-        testing::kIoError);
+TEST(FileFaultsWin32Test, FailedDefaultSetLeavesTheOldFileAsItWas) {
+    const struct {
+        Step step;
+        DWORD error;
+        const char16_t* reason;
+    } cases[] = {
+        {Step::kCreateNew, ERROR_CRC, testing::kIoError},
+        {Step::kWrite, ERROR_DISK_FULL, kCardFull},
+        {Step::kFlush, ERROR_NOT_READY, kCardGone},
+        {Step::kMove, ERROR_WRITE_PROTECT, kWriteProtected},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.step));
+        testing::ExpectFailedDefaultSetChangesNothing(
+            [&c](const std::function<void()>& reset) {
+                FailingCalls failing(c.step, c.error);
+                const ScopedFileCalls seam(failing);
+                reset();
+            },
+            c.reason);
+    }
 }
 
 // The real calls, each one noted.
@@ -202,6 +213,10 @@ public:
         calls.emplace_back("mark for deletion");
         return Win32FileCalls::MarkForDeletion(file);
     }
+    BOOL Move(const wchar_t* from, const wchar_t* to) override {
+        calls.emplace_back("move");
+        return Win32FileCalls::Move(from, to);
+    }
 };
 
 TEST(FileFaultsWin32Test, SavingOverAnExistingFileIsOneWriteAndOneFlush) {
@@ -214,7 +229,7 @@ TEST(FileFaultsWin32Test, SavingOverAnExistingFileIsOneWriteAndOneFlush) {
         d.view.Click(IDOK);
     }
     EXPECT_EQ(recording.calls,
-              (std::vector<std::string>{"create config.bin read-write", "query", "read",
+              (std::vector<std::string>{"create config.bin read-write", "query", "read", "read",
                                         "write 128 at 0", "flush", "close"}));
     EXPECT_EQ(d.view.messages.at(0).caption, u"Success");
 }

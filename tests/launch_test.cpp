@@ -50,6 +50,12 @@ TEST(LaunchTest, NoArgumentOrOneFolderOpensTheWindow) {
     // A folder whose name looks like an option, after "--".
     fs::create_directory("-card");
     EXPECT_EQ(Parse({"--", "-card"}).folder, FolderOf("-card"));
+    // The card named by its file, as vesko-cli takes it, there yet or not.
+    EXPECT_EQ(Parse({"card/CONFIG.BIN"}).folder, FolderOf("card"));
+#ifdef _WIN32
+    EXPECT_EQ(ParseWindowsCommandLine(u"vesko.exe card\\config.BIN\\").folder, u"card");
+#endif
+    EXPECT_EQ(Parse({"config.bin"}).folder, Folder());
 }
 
 TEST(LaunchTest, BadArgumentsAreRefusedInOneLineNamingThem) {
@@ -66,6 +72,7 @@ TEST(LaunchTest, BadArgumentsAreRefusedInOneLineNamingThem) {
         {{"card", "other"}, "also given: other"},
         {{"--verbose"}, "unknown option: --verbose"},
         {{"-card"}, "unknown option: -card"},
+        {{"missing/config.bin"}, "no such folder: missing/config.bin"},
 #ifdef _WIN32
         {{"--choose-card"}, "unknown option: --choose-card"},  // no menu entry to pass it
 #else

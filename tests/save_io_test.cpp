@@ -54,6 +54,10 @@ public:
         calls.push_back(std::string("delete ") + path);
         return PosixFileCalls::Unlink(path);
     }
+    int Rename(const char* from, const char* to) override {
+        calls.push_back(std::string("rename ") + from + " " + to);
+        return PosixFileCalls::Rename(from, to);
+    }
 };
 
 using Calls = std::vector<std::string>;
@@ -70,7 +74,7 @@ TEST(SaveIoTest, SavingOverAnExistingFileIsOneWriteAndOneFlush) {
     }
     EXPECT_EQ(recording.calls,
               (Calls{"open . read", "lock", "open config.bin read-write", "stat", "lock", "read",
-                     "write 128 at 0", "flush", "close", "close"}));
+                     "read", "write 128 at 0", "flush", "close", "close"}));
     EXPECT_EQ(d.view.messages.at(0).caption, u"Success");
 }
 
@@ -82,10 +86,27 @@ TEST(SaveIoTest, ANewFileAlsoHasItsFolderEntrySynced) {
         const ScopedFileCalls seam(recording);
         d.view.Click(IDOK);
     }
+    EXPECT_EQ(recording.calls, (Calls{"open . read", "lock", "open config.bin create read-write",
+                                      "stat", "lock", "write 128 at 0", "flush", "close",
+                                      "open . read", "flush", "close", "close"}));
+}
+
+// The new file is whole on the card before it takes the old one's name.
+TEST(SaveIoTest, DefaultSetWritesANewFileThenRenamesIt) {
+    testing::TempFolder folder;
+    const SettingsRecord& defaults = FactoryDefaults();
+    testing::WriteConfigBytes({defaults.bytes().begin(), defaults.bytes().end()});
+    testing::OpenedDialog d;
+    RecordingCalls recording;
+    {
+        const ScopedFileCalls seam(recording);
+        d.view.Click(IDC_DEFAULT_SET);
+    }
     EXPECT_EQ(recording.calls,
-              (Calls{"open . read", "lock", "open config.bin read-write", "open . read", "close",
-                     "open config.bin create read-write", "lock", "write 128 at 0", "flush",
-                     "close", "open . read", "flush", "close", "close"}));
+              (Calls{"open . read", "lock", "open config.bin read-write", "stat", "lock", "read",
+                     "read", "open config.bin.vesko-new create read-write", "stat", "lock",
+                     "write 128 at 0", "flush", "close", "rename config.bin.vesko-new config.bin",
+                     "open . read", "flush", "close", "close", "close"}));
 }
 
 TEST(SaveIoTest, OpeningTheDialogOnlyReads) {
@@ -97,7 +118,7 @@ TEST(SaveIoTest, OpeningTheDialogOnlyReads) {
     testing::OpenedDialog d;
     d.view.Click(IDCANCEL);
     EXPECT_EQ(recording.calls, (Calls{"open . read", "lock", "open config.bin read", "stat", "lock",
-                                      "read", "close", "close"}));
+                                      "read", "read", "close", "close"}));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <iterator>
 #include <string>
 
+#include "settings/posix_file_calls.h"
 #include "settings/settings_file.h"
 #include "temp_folder.h"
 
@@ -72,7 +73,7 @@ TEST(SettingsFileTest, OtherReadersAreWelcomeAWriterIsNot) {
         const OtherProgramHolding writer(LOCK_EX);
         const std::u16string reason = u" config.bin: The file is in use by another program.";
         ExpectRefused([&] { ReadSettingsFile({}, record); }, u"Could not read" + reason);
-        ExpectRefused([] { testing::ResetConfigToZeros(); }, u"Could not delete" + reason);
+        ExpectRefused([] { testing::ResetConfigToZeros(); }, u"Could not write" + reason);
         ExpectRefused([] { WriteSettingsFile({}, SettingsRecord()); }, u"Could not write" + reason);
     }
     EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 9));
@@ -80,24 +81,30 @@ TEST(SettingsFileTest, OtherReadersAreWelcomeAWriterIsNot) {
     EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 0));
 }
 
-// A file being made is empty until written: nobody else may see it so.
-TEST(SettingsFileTest, CardIsHeldFromBeforeANewFileIsMade) {
+// A file being made is empty until written, and a reset's new file has no name yet: nobody
+// else may look meanwhile.
+TEST(SettingsFileTest, CardIsHeldWhileANewFileIsWritten) {
+    class ReadingWhileWriting final : public PosixFileCalls {
+        ssize_t Pwrite(int fd, const void* buffer, size_t count, off_t offset) override {
+            SettingsRecord record;
+            EXPECT_THROW(ReadSettingsFile({}, record), SettingsFileError);
+            return PosixFileCalls::Pwrite(fd, buffer, count, offset);
+        }
+    } reading;
     TempFolder folder;
-    UpdateSettingsFile({}, [](const FoundSettings&) {
-        SettingsRecord record;
-        EXPECT_THROW(ReadSettingsFile({}, record), SettingsFileError);
-        return FoundSettings(SettingsRecord());
-    });
+    const ScopedFileCalls seam(reading);
+    WriteSettingsFile({}, SettingsRecord());
+    testing::ResetConfigToZeros();
     EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 0));
 }
 
-// Marked read-only by its owner: neither written nor deleted, even by root, who could.
+// Marked read-only by its owner: neither written nor replaced, even by root, who could.
 TEST(SettingsFileTest, ReadOnlyFileIsNeitherWrittenNorDeleted) {
     TempFolder folder;
     WriteConfigBytes(std::vector<std::uint8_t>(128, 9));
     ASSERT_EQ(::chmod("config.bin", 0444), 0);
     const std::u16string reason = u" config.bin: The file is read-only.";
-    ExpectRefused([] { testing::ResetConfigToZeros(); }, u"Could not delete" + reason);
+    ExpectRefused([] { testing::ResetConfigToZeros(); }, u"Could not write" + reason);
     ExpectRefused([] { WriteSettingsFile({}, SettingsRecord()); }, u"Could not write" + reason);
     EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 9));
 }

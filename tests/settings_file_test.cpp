@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <random>
 #include <string>
@@ -98,34 +99,62 @@ TEST(SettingsFileTest, FolderNamedConfigBinIsUnreadableAndUnwritable) {
     }
 }
 
-// A second writer while the first holds the card is turned away, not let in to lose one of
-// the two changes; in turn, each keeps the other's.
-TEST(SettingsFileTest, TwoWritersInTurnBothKeepTheirChange) {
+// A write decided on bytes that are no longer the file's writes nothing and tells what the
+// file holds now: another program's save, or the same bytes in another file.
+TEST(SettingsFileTest, WriteGoesOnlyOntoTheFileItWasDecidedOn) {
     TempFolder folder;
-    WriteSettingsFile(FolderOf(folder.path()), SettingsRecord());
-    const auto set_byte = [&folder](std::size_t offset, std::uint8_t value) {
-        UpdateSettingsFile(FolderOf(folder.path()), [=](const FoundSettings& now) {
-            SettingsRecord changed = now.value();
-            changed.bytes()[offset] = value;
-            return FoundSettings(changed);
-        });
-    };
-    UpdateSettingsFile(FolderOf(folder.path()), [&set_byte](const FoundSettings& now) {
-        try {
-            set_byte(1, 2);
-            ADD_FAILURE() << "the second writer got in";
-        } catch (const SettingsFileError& error) {
-            EXPECT_EQ(error.message(),
-                      u"Could not write config.bin: The file is in use by another program.");
-        }
-        SettingsRecord changed = now.value();
-        changed.bytes()[0] = 1;
-        return FoundSettings(changed);
-    });
-    set_byte(1, 2);
-    const auto bytes = ReadConfigBytes();
-    EXPECT_EQ(bytes.at(0), 1);
-    EXPECT_EQ(bytes.at(1), 2);
+    const Folder here = FolderOf(folder.path());
+    WriteSettingsFile(here, SettingsRecord());
+    SettingsRecord mine;
+    mine.bytes()[0] = 1;
+    SettingsRecord theirs;
+    theirs.bytes()[1] = 2;
+    const FoundSettings read = ReadSettingsFile(here);
+    WriteSettingsFile(here, theirs);
+    WriteOutcome outcome = WriteIfUnchanged(here, read, mine, SaveKind::kUpdate);
+    EXPECT_FALSE(outcome.done);
+    ASSERT_TRUE(outcome.now.has_value());
+    EXPECT_EQ(outcome.now->Record(), theirs);
+
+    const FoundSettings theirs_read = ReadSettingsFile(here);
+    std::filesystem::copy_file("config.bin", "copy.bin");
+    std::filesystem::rename("copy.bin", "config.bin");
+    outcome = WriteIfUnchanged(here, theirs_read, mine, SaveKind::kReset);
+    EXPECT_FALSE(outcome.done) << "moved in with the same bytes";
+    EXPECT_TRUE(WriteIfUnchanged(here, outcome.now, mine, SaveKind::kUpdate).done);
+    EXPECT_EQ(ReadConfigBytes().at(0), 1);
+}
+
+// FAT shows short names in capitals, and a copy of a card may sit on a case-sensitive disk:
+// one spelling is the file, kept as it is; two are refused, naming both, with nothing written.
+TEST(SettingsFileTest, ConfigBinIsFoundInAnyCase) {
+    TempFolder folder;
+    const Folder here = FolderOf(folder.path());
+    std::ofstream("CONFIG.BIN") << "FAT";
+    SettingsRecord read;
+    ASSERT_TRUE(ReadSettingsFile(here, read));
+    EXPECT_EQ(read.Text({0, 3}), u"FAT");
+    WriteSettingsFile(here, RandomRecord(6));
+    ASSERT_TRUE(testing::ResetConfigToZeros(folder.path()));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"CONFIG.BIN"});
+#ifndef _WIN32  // Windows itself never shows two
+    WriteConfigBytes({1, 2, 3});
+    const std::u16string both =
+        u"config.bin: The folder holds both CONFIG.BIN and config.bin, which the recorder takes "
+        u"for one file; delete one of them.";
+    try {
+        WriteSettingsFile(here, RandomRecord(7));
+        ADD_FAILURE() << "written";
+    } catch (const SettingsFileError& error) {
+        EXPECT_EQ(error.message(), u"Could not write " + both);
+    }
+    EXPECT_THROW(ReadSettingsFile(here, read), SettingsFileError);
+    EXPECT_EQ(ReadConfigBytes(), (std::vector<std::uint8_t>{1, 2, 3}));
+#endif
 }
 
 // Card folders are named by people, in their own languages.
@@ -155,7 +184,7 @@ TEST(SettingsFileTest, VanishedFolderIsACardThatIsGone) {
     const std::vector<std::pair<std::u16string, std::function<void()>>> accesses{
         {u"Could not read", [&] { ReadSettingsFile(FolderOf(gone), record); }},
         {u"Could not write", [&] { WriteSettingsFile(FolderOf(gone), record); }},
-        {u"Could not delete", [&] { testing::ResetConfigToZeros(gone); }},
+        {u"Could not write", [&] { testing::ResetConfigToZeros(gone); }},
     };
     for (const auto& [action, access] : accesses) {
         try {

@@ -57,7 +57,7 @@ TEST(SettingsFileWin32Test, OtherReadersAreWelcomeAWriterIsNot) {
 }
 
 // The reset the user confirmed must not quietly leave the old values in place.
-TEST(SettingsFileWin32Test, ReadOnlyFileIsNotDeletedAndSaysSo) {
+TEST(SettingsFileWin32Test, ReadOnlyFileIsNotReplacedAndSaysSo) {
     TempFolder folder;
     WriteConfigBytes(std::vector<std::uint8_t>(128, 9));
     ASSERT_TRUE(::SetFileAttributesW(L"config.bin", FILE_ATTRIBUTE_READONLY));
@@ -65,7 +65,7 @@ TEST(SettingsFileWin32Test, ReadOnlyFileIsNotDeletedAndSaysSo) {
         testing::ResetConfigToZeros();
         ADD_FAILURE() << "the reset did not report";
     } catch (const SettingsFileError& error) {
-        EXPECT_EQ(error.message(), u"Could not delete config.bin: The file is read-only.");
+        EXPECT_EQ(error.message(), u"Could not write config.bin: The file is read-only.");
     }
     EXPECT_EQ(ReadConfigBytes(), std::vector<std::uint8_t>(128, 9));
     EXPECT_TRUE(std::filesystem::exists("config.bin"));

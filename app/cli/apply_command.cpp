@@ -27,18 +27,21 @@ CardChange ApplyProfile(const Profile& profile) {
     };
 }
 
-// Each key that would change, old and new, as the card is now; nothing is written.
-void DryRun(Context& context, const std::vector<Card>& cards, const CardChange& change) {
+// Each key that would change, old and new, as the card is now, after every check the write
+// would make; nothing is written.
+void DryRun(Context& context, const std::vector<Card>& cards, const CardChange& change,
+            WriteOptions options) {
+    options.dry_run = true;
     for (const Card& card : cards) {
         try {
-            LoadedCard loaded = ReadCard(card, context.err);
-            const SettingsRecord before = loaded.record;
-            const std::string note = change(card, loaded);
-            const SettingsRecord after = CheckForSave(loaded.record, loaded);
+            std::string note;
+            const CardWritten written = ChangeCard(
+                card, [&](LoadedCard& loaded) { note = change(card, loaded); }, context.clock,
+                options);
             bool changed = false;
             for (const Setting& setting : kSettings) {
-                const std::u16string old_value = ShownValue(before, setting);
-                const std::u16string new_value = ShownValue(after, setting);
+                const std::u16string old_value = ShownValue(written.before, setting);
+                const std::u16string new_value = ShownValue(written.after, setting);
                 if (old_value != new_value) {
                     context.out << card.name << ": " << setting.key << ": "
                                 << Quoted(ToUtf8(old_value)) << " -> " << Quoted(ToUtf8(new_value))
@@ -49,8 +52,13 @@ void DryRun(Context& context, const std::vector<Card>& cards, const CardChange& 
             if (!changed) {
                 context.out << card.name << ": no change\n";
             }
-            if (!note.empty()) {
-                context.err << card.name << ": " << note << '\n';
+            for (const std::string& said :
+                 {written.created ? std::string("no config.bin; a new one would be written")
+                                  : std::string(),
+                  written.size_note, note}) {
+                if (!said.empty()) {
+                    context.err << card.name << ": " << said << '\n';
+                }
             }
         } catch (const std::runtime_error& error) {
             context.CardFailed(card, error.what());
@@ -64,11 +72,12 @@ void AddApplyCommand(CLI::App& app, Context& context) {
     auto* command = app.add_subcommand(
         "apply",
         "Write the settings a JSON profile holds to each card; the settings it leaves "
-        "out keep the card's values. A card without config.bin gets one, from the "
-        "factory settings");
+        "out keep the card's values. A card without config.bin fails, unless --create "
+        "gives it one from the factory settings");
     auto profile_path = std::make_shared<std::string>();
     auto cards = std::make_shared<std::vector<std::string>>();
     auto dry_run = std::make_shared<bool>(false);
+    auto options = std::make_shared<WriteOptions>();
     command
         ->add_option("PROFILE", *profile_path,
                      "the profile (from export, or written by hand; - for standard input)")
@@ -76,15 +85,16 @@ void AddApplyCommand(CLI::App& app, Context& context) {
     AddCardOperands(*command, *cards);
     command->add_flag("--dry-run,-n", *dry_run,
                       "print, card by card, each setting that would change (old -> new), or "
-                      "\"no change\", and write nothing");
-    command->callback([&context, profile_path, cards, dry_run] {
+                      "\"no change\", and write nothing; a card the write would fail fails");
+    AddCreateFlag(*command, options->create);
+    command->callback([&context, profile_path, cards, dry_run, options] {
         const Profile profile = ReadProfile(*profile_path, context.in);
         const std::vector<Card> resolved =
             ResolveCards(*cards, context.err, *dry_run ? "shown" : "written");
         if (*dry_run) {
-            DryRun(context, resolved, ApplyProfile(profile));
+            DryRun(context, resolved, ApplyProfile(profile), *options);
         } else {
-            ChangeEachCard(context, resolved, ApplyProfile(profile));
+            ChangeEachCard(context, resolved, ApplyProfile(profile), *options);
         }
     });
 }

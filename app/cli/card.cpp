@@ -1,47 +1,59 @@
 #include "app/cli/card.h"
 
-#include <system_error>
-
 #include "app/cli/cli_errors.h"
 #include "settings/defaults.h"
 #include "settings/folder_path.h"
 #include "settings/setting_rules.h"
-#include "settings/settings_file.h"
 #include "settings/text_conversion.h"
 
 namespace vesko::cli {
 
 namespace {
 
-// Looked at beside the read rather than in it: it only explains what the read gave.
-std::string OddSize(const Card& card) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(card.folder / kSettingsFileName, error);
-    if (error || size == SettingsRecord::kSize) {
+std::string OddSize(const FoundSettings& file) {
+    if (!file || file->content.size() == SettingsRecord::kSize) {
         return {};
     }
-    return std::string(kSettingsFileName) + " is " + std::to_string(size) + " bytes, not " +
-           std::to_string(SettingsRecord::kSize);
+    return std::string(kSettingsFileName) + " is " + std::to_string(file->content.size()) +
+           " bytes, not " + std::to_string(SettingsRecord::kSize);
+}
+
+// What a write makes of a file of another size: a short one grows to a whole record, a
+// longer one keeps the bytes past it.
+std::string SizeNote(const FoundSettings& file, bool dry_run) {
+    if (!file || file->content.size() == SettingsRecord::kSize) {
+        return {};
+    }
+    const std::size_t size = file->content.size();
+    const std::string was = std::string(kSettingsFileName) + (dry_run ? " is " : " was ") +
+                            std::to_string(size) + " bytes; ";
+    if (size < SettingsRecord::kSize) {
+        return was + (dry_run ? "it would be written as " : "written as ") +
+               std::to_string(SettingsRecord::kSize);
+    }
+    return was + "the " + std::to_string(size - SettingsRecord::kSize) + " past " +
+           std::to_string(SettingsRecord::kSize) + (dry_run ? " would be" : " were") + " kept";
 }
 
 }  // namespace
 
 LoadedCard LoadCard(const Card& card) {
-    LoadedCard loaded{FactoryDefaults(), false};
     try {
-        SettingsRecord record;
-        if (ReadSettingsFile(FolderOf(card.folder), record)) {
-            loaded = {record, true, OddSize(card)};
+        FoundSettings file = ReadSettingsFile(FolderOf(card.folder));
+        if (!file) {
+            return {FactoryDefaults(), std::nullopt};
         }
+        std::string odd_size = OddSize(file);
+        const SettingsRecord record = file->Record();
+        return {record, std::move(file), std::move(odd_size)};
     } catch (const SettingsFileError& error) {
         throw CardFailed(ToUtf8(error.message()));
     }
-    return loaded;
 }
 
 LoadedCard ReadCard(const Card& card, std::ostream& notes) {
     LoadedCard loaded = LoadCard(card);
-    if (!loaded.had_file) {
+    if (!loaded.had_file()) {
         notes << card.name
               << ": no config.bin; these are the factory settings a first save writes\n";
     } else if (!loaded.odd_size.empty()) {
@@ -52,8 +64,9 @@ LoadedCard ReadCard(const Card& card, std::ostream& notes) {
 
 SettingsRecord CheckForSave(SettingsRecord record, const LoadedCard& loaded) {
     // Stored back as the window's save stores them: what follows a text's end is cleared.
+    const bool wifi_locked = HasWifiLock(record);
     for (const Setting& setting : kSettings) {
-        if (setting.kind == SettingKind::kList) {
+        if (setting.kind == SettingKind::kList || (wifi_locked && IsWifiSetting(setting))) {
             continue;
         }
         if (const auto refusal = SaveValue(record, setting, FieldText(record, setting))) {
@@ -65,21 +78,31 @@ SettingsRecord CheckForSave(SettingsRecord record, const LoadedCard& loaded) {
     return record;
 }
 
-void ChangeCard(const Card& card, const std::function<void(LoadedCard&)>& change,
-                const Clock& clock, SaveMode mode) {
-    const auto save = mode == SaveMode::kNewFile ? ResetSettingsFile : UpdateSettingsFile;
+CardWritten ChangeCard(const Card& card, const std::function<void(LoadedCard&)>& change,
+                       const Clock& clock, const WriteOptions& options) {
+    LoadedCard loaded = LoadCard(card);
+    if (!loaded.had_file() && !options.create) {
+        throw CardFailed("no config.bin; --create writes a new one from the factory settings");
+    }
+    CardWritten result{
+        loaded.record, {}, !loaded.had_file(), SizeNote(loaded.file, options.dry_run)};
+    change(loaded);
+    result.after = CheckForSave(loaded.record, loaded);
+    StampTime(result.after, clock);
     try {
-        save(FolderOf(card.folder), [&](const FoundSettings& now) {
-            LoadedCard loaded{now.value_or(FactoryDefaults()), now.has_value(),
-                              now ? OddSize(card) : std::string()};
-            change(loaded);
-            SettingsRecord checked = CheckForSave(loaded.record, loaded);
-            StampTime(checked, clock);
-            return std::optional<SettingsRecord>(checked);
-        });
+        const Folder folder = FolderOf(card.folder);
+        const WriteOutcome outcome =
+            options.dry_run ? CheckWrite(folder, loaded.file, options.kind)
+                            : WriteIfUnchanged(folder, loaded.file, result.after, options.kind);
+        if (!outcome.done) {
+            throw CardFailed(std::string(kSettingsFileName) +
+                             " changed after it was read, so nothing was written; another "
+                             "program may be writing it");
+        }
     } catch (const SettingsFileError& error) {
         throw CardFailed(ToUtf8(error.message()));
     }
+    return result;
 }
 
 }  // namespace vesko::cli

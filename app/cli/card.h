@@ -8,6 +8,7 @@
 #include <string>
 
 #include "settings/clock.h"
+#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
 namespace vesko::cli {
@@ -30,29 +31,42 @@ bool NamesSettingsFile(const std::filesystem::path& path);
 // has no config.bin. Throws CardFailed when the file is there but cannot be read.
 struct LoadedCard {
     SettingsRecord record;
-    bool had_file;
-    // "config.bin is 0 bytes, not 128" where it is not 128 bytes long: what is read is then
+    FoundSettings file;  // as read; nothing: no config.bin
+    // "config.bin is 60 bytes, not 128" where it is not 128 bytes long: what is read is then
     // padded with zeros, or leaves bytes out, and is not quite the card's.
     std::string odd_size = {};
+    bool had_file() const { return file.has_value(); }
 };
 LoadedCard LoadCard(const Card& card);
 // The same for commands that only read: a card without config.bin, or with one of another
 // size, is said on `notes`, since what is shown then is not quite the card's.
 LoadedCard ReadCard(const Card& card, std::ostream& notes);
 
-// How a change reaches the card: over the old file, or as a new file in its place (the
-// factory reset, which keeps nothing past the 128 bytes).
-enum class SaveMode { kInPlace, kNewFile };
-
 // `record` through the window's save checks of every text and number, stored back as its
-// save stores them. Throws CardFailed, naming an odd size of `loaded`'s file.
+// save stores them; a recorder without Wi-Fi keeps its Wi-Fi bytes unchecked. Throws
+// CardFailed, naming an odd size of `loaded`'s file.
 SettingsRecord CheckForSave(SettingsRecord record, const LoadedCard& loaded);
 
-// Reads the card and writes what `change` makes of it in one open, held against every other
-// reader and writer, so that no change made meanwhile is lost. Every text and number is
-// checked as the window's save checks it, and the time is stamped. Throws CardFailed with
-// the window's message; nothing is written then.
-void ChangeCard(const Card& card, const std::function<void(LoadedCard&)>& change,
-                const Clock& clock, SaveMode mode = SaveMode::kInPlace);
+struct WriteOptions {
+    // Over the old file, or as a new file in its place (the factory reset).
+    SaveKind kind = SaveKind::kUpdate;
+    bool create = false;   // a card without config.bin gets one
+    bool dry_run = false;  // every check of the write, but no write
+};
+
+// What a change did, or would do, to one card.
+struct CardWritten {
+    SettingsRecord before;  // as read (the factory settings where there was no file)
+    SettingsRecord after;   // as written
+    bool created;           // there was no config.bin
+    std::string size_note;  // "config.bin was 60 bytes; written as 128"
+};
+
+// Reads the card, applies `change`, checks every text and number as the window's save
+// checks it, stamps the time, and writes the result only onto the file as it was read: a
+// file changed meanwhile, by anyone, is left alone. Throws CardFailed with the window's
+// message, or the reason; nothing is written then.
+CardWritten ChangeCard(const Card& card, const std::function<void(LoadedCard&)>& change,
+                       const Clock& clock, const WriteOptions& options);
 
 }  // namespace vesko::cli

@@ -10,12 +10,14 @@ namespace {
 // The command and its cards; `change` is asked once the options are read.
 CLI::App* AddCardCommand(CLI::App& app, Context& context, const std::string& name,
                          const std::string& description, const std::function<CardChange()>& change,
-                         SaveMode mode = SaveMode::kInPlace) {
+                         SaveKind kind = SaveKind::kUpdate) {
     auto* command = app.add_subcommand(name, description);
     auto cards = std::make_shared<std::vector<std::string>>();
+    auto options = std::make_shared<WriteOptions>(WriteOptions{kind});
     AddCardOperands(*command, *cards);
-    command->callback([&context, cards, change, mode] {
-        ChangeEachCard(context, ResolveCards(*cards, context.err, "written"), change(), mode);
+    AddCreateFlag(*command, options->create);
+    command->callback([&context, cards, change, options] {
+        ChangeEachCard(context, ResolveCards(*cards, context.err, "written"), change(), *options);
     });
     return command;
 }
@@ -30,15 +32,15 @@ void AddDefaultsCommand(CLI::App& app, Context& context) {
     AddCardCommand(
         app, context, "defaults",
         "Restore the factory settings, as the window's Default Set does: a new "
-        "config.bin keeping only the recorder's own bytes and the format request",
+        "config.bin in place of the old, keeping the recorder's own bytes and the format "
+        "request",
         [] {
             return [](const Card&, LoadedCard& loaded) {
                 RestoreDefaults(loaded.record);
                 return std::string();
             };
         },
-        // A new file, as the window's: nothing after byte 128 stays either.
-        SaveMode::kNewFile);
+        SaveKind::kReset);
 }
 
 void AddFormatCommand(CLI::App& app, Context& context) {

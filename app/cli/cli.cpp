@@ -6,10 +6,11 @@
 
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
-#include "app/cli/folder_identity.h"
 #include "app/cli/near_match.h"
 #include "app/cli/safe_text.h"
 #include "app/launch/windows_arguments.h"
+#include "settings/folder_path.h"
+#include "settings/settings_file.h"
 #include "version.h"
 
 namespace vesko::cli {
@@ -122,7 +123,7 @@ std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::o
     }
     struct Found {
         Card card;
-        std::optional<FolderIdentity> identity;
+        std::optional<FileIdentity> identity;
         std::vector<std::string> other_names;
     };
     std::vector<Found> found;
@@ -137,7 +138,8 @@ std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::o
             found.push_back({{Safe(argument), argument, {}, error.what()}, std::nullopt, {}});
             continue;
         }
-        const std::optional<FolderIdentity> identity = IdentityOf(card.folder);
+        // The same card only where both names open the same file; in doubt, two cards.
+        const std::optional<FileIdentity> identity = CardIdentity(FolderOf(card.folder));
         const auto same = std::find_if(found.begin(), found.end(), [&identity](const Found& f) {
             return identity && f.identity == identity;
         });
@@ -159,24 +161,30 @@ std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::o
 }
 
 void ChangeEachCard(Context& context, const std::vector<Card>& cards, const CardChange& change,
-                    SaveMode mode) {
+                    const WriteOptions& options) {
     std::size_t failed = 0;
     for (const Card& card : cards) {
         try {
             std::string note;
-            ChangeCard(
+            const CardWritten written = ChangeCard(
                 card, [&](LoadedCard& loaded) { note = change(card, loaded); }, context.clock,
-                mode);
+                options);
             context.out << "ok " << card.name << '\n';
-            if (!note.empty()) {
-                context.err << card.name << ": " << note << '\n';
+            for (const std::string& said :
+                 {written.created ? std::string("no config.bin; a new one was written")
+                                  : std::string(),
+                  written.size_note, note}) {
+                if (!said.empty()) {
+                    context.err << card.name << ": " << said << '\n';
+                }
             }
         } catch (const std::runtime_error& error) {
             context.CardFailed(card, error.what());
             ++failed;
         }
     }
-    if (cards.size() > 1) {
+    // Whoever reads no output learns from the summary what was written.
+    if (cards.size() > 1 || !context.out.flush()) {
         context.err << cards.size() - failed << " of " << cards.size() << " cards written, "
                     << failed << " failed\n";
     }
@@ -184,6 +192,12 @@ void ChangeEachCard(Context& context, const std::vector<Card>& cards, const Card
 
 CLI::Option* AddCardOperands(CLI::App& command, std::vector<std::string>& cards) {
     return command.add_option("CARD", cards, "cards (. for the current folder)")->required();
+}
+
+void AddCreateFlag(CLI::App& command, bool& create) {
+    command.add_flag("--create", create,
+                     "write a new config.bin, from the factory settings, onto a card that has "
+                     "none; without it such a card fails");
 }
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,

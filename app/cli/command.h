@@ -38,14 +38,17 @@ std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::o
 // What a command does to one card's record; a non-empty answer is a note said beside it.
 using CardChange = std::function<std::string(const Card&, LoadedCard&)>;
 
-// Runs `change` on each card's record and saves it in the same open. Standard output lists
-// the cards written ("ok CARD"); failures, notes and, for many cards, a summary go to
-// standard error, with exit status 1 for any failure.
+// Runs `change` on each card's record and writes it onto the file as read. Standard output
+// lists the cards written ("ok CARD"); failures, notes and, for many cards or an output that
+// could not be written, a summary go to standard error, with exit status 1 for any failure.
+// A lost output stops no card: each is written or failed all the same.
 void ChangeEachCard(Context& context, const std::vector<Card>& cards, const CardChange& change,
-                    SaveMode mode = SaveMode::kInPlace);
+                    const WriteOptions& options);
 
 // A command's CARD operands, which a writing command needs: "." is the current folder.
 CLI::Option* AddCardOperands(CLI::App& command, std::vector<std::string>& cards);
+// A writing command's --create: a card without config.bin gets one only when asked.
+void AddCreateFlag(CLI::App& command, bool& create);
 
 void AddKeysCommand(CLI::App& app, Context& context);
 void AddShowCommand(CLI::App& app, Context& context);

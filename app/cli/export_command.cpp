@@ -56,11 +56,11 @@ void AddExportCommand(CLI::App& app, Context& context) {
                                   .front();
         try {
             const LoadedCard loaded = LoadCard(resolved);
-            if (!loaded.had_file) {  // a profile of factory settings would reset every card
+            if (!loaded.had_file()) {  // a profile of factory settings would reset every card
                 throw CardFailed("no config.bin to export");
             }
-            if (!loaded.odd_size.empty()) {  // padded or cut, so not the card's settings
-                throw CardFailed(loaded.odd_size);
+            if (!loaded.odd_size.empty()) {  // read as the window reads it, but said
+                context.err << resolved.name << ": " << loaded.odd_size << '\n';
             }
             context.out << ProfileJson(loaded.record, settings, context.err);
         } catch (const CardFailed& error) {

@@ -21,7 +21,12 @@ int wmain() {
                                      std::cin, clock);
 }
 #else
+#include <csignal>
+
 int main(int argc, char** argv) {
+    // A reader that goes away (| head) must not end a fleet's run part-way: the cards are
+    // written all the same, and the lost output is said on standard error.
+    std::signal(SIGPIPE, SIG_IGN);
     const vesko::SystemClock clock;
     return vesko::cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
                               std::cin, clock);

@@ -25,11 +25,8 @@ std::filesystem::path WithoutFinalSeparator(const std::filesystem::path& path) {
 bool NamesSettingsFile(const std::filesystem::path& path) {
     // Compared as the system's own characters: a name need not convert to any other form.
     const std::filesystem::path name = WithoutFinalSeparator(path).filename();
-    const std::string_view wanted = kSettingsFileName;
-    return std::equal(name.native().begin(), name.native().end(), wanted.begin(), wanted.end(),
-                      [](auto given, char c) {
-                          return (given >= 'A' && given <= 'Z' ? given + ('a' - 'A') : given) == c;
-                      });
+    return IsSettingsFileName(
+        std::basic_string_view<std::filesystem::path::value_type>(name.native()));
 }
 
 Card ResolveCard(const std::string& argument) {

@@ -39,9 +39,11 @@ void AddSetCommand(CLI::App& app, Context& context) {
         "keys lists the keys and their values");
     auto card = std::make_shared<std::string>();
     auto assignments = std::make_shared<std::vector<std::string>>();
+    auto options = std::make_shared<WriteOptions>();
     command->add_option("CARD", *card, "the card (. for the current folder)")->required();
     command->add_option("KEY=VALUE", *assignments, "settings to change");
-    command->callback([&context, card, assignments] {
+    AddCreateFlag(*command, options->create);
+    command->callback([&context, card, assignments, options] {
         if (assignments->empty()) {
             throw BadInput(card->find('=') != std::string::npos
                                ? "the card comes first: vesko-cli set CARD KEY=VALUE..."
@@ -49,16 +51,19 @@ void AddSetCommand(CLI::App& app, Context& context) {
         }
         const std::vector<SettingValue> values = ParseAssignments(*assignments);
         const Card resolved = ResolveCard(*card);
-        ChangeEachCard(context, {resolved}, [&values](const Card&, LoadedCard& loaded) {
-            for (const SettingValue& value : values) {
-                if (IsWifiSetting(*value.setting) && HasWifiLock(loaded.record)) {
-                    throw CardFailed(std::string(value.setting->key) +
-                                     ": this recorder has no Wi-Fi; nothing was written");
+        ChangeEachCard(
+            context, {resolved},
+            [&values](const Card&, LoadedCard& loaded) {
+                for (const SettingValue& value : values) {
+                    if (IsWifiSetting(*value.setting) && HasWifiLock(loaded.record)) {
+                        throw CardFailed(std::string(value.setting->key) +
+                                         ": this recorder has no Wi-Fi; nothing was written");
+                    }
+                    Apply(loaded.record, value);
                 }
-                Apply(loaded.record, value);
-            }
-            return std::string();
-        });
+                return std::string();
+            },
+            *options);
     });
 }
 

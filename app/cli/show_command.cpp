@@ -63,7 +63,7 @@ Json AsJson(const std::string& card, const LoadedCard& loaded) {
     for (const CardFact& fact : kCardFacts) {
         facts[std::string(fact.key)] = fact.json(loaded.record);
     }
-    Json object = {{"card", card}, {"has-config-bin", loaded.had_file}};
+    Json object = {{"card", card}, {"has-config-bin", loaded.had_file()}};
     if (!loaded.odd_size.empty()) {
         object["note"] = loaded.odd_size;
     }

@@ -1,5 +1,7 @@
 #include "fake_dialog_view.h"
 
+#include <utility>
+
 #include <stdexcept>
 
 #include "dialog/control_ids.h"
@@ -115,6 +117,9 @@ void FakeDialogView::SetFocus(int id) {
 MessageResult FakeDialogView::ShowMessage(std::u16string_view text, std::u16string_view caption,
                                           MessageButtons buttons, MessageIcon icon) {
     messages.push_back({std::u16string(text), std::u16string(caption), buttons, icon});
+    if (while_asking) {
+        std::exchange(while_asking, nullptr)();
+    }
     if (answers.empty()) {
         return MessageResult::kOk;
     }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -63,6 +64,8 @@ public:
     std::optional<DialogResult> ended() const { return ended_; }
     std::vector<ShownMessage> messages;
     std::deque<MessageResult> answers;  // kOk when empty
+    // What happens while a message box is open: another program at work, say.
+    std::function<void()> while_asking;
 
     int GetSelection(int id) const override;
     void SetSelection(int id, int index) override;

@@ -43,8 +43,8 @@ void WriteConfigBytes(const std::vector<std::uint8_t>& bytes) {
 }
 
 bool ResetConfigToZeros(const std::filesystem::path& folder) {
-    return ResetSettingsFile(FolderOf(folder),
-                             [](const FoundSettings&) { return FoundSettings(SettingsRecord()); });
+    WriteSettingsFile(FolderOf(folder), SettingsRecord(), SaveKind::kReset);
+    return true;
 }
 
 }  // namespace vesko::testing

@@ -25,7 +25,7 @@ private:
 std::vector<std::uint8_t> ReadConfigBytes();
 void WriteConfigBytes(const std::vector<std::uint8_t>& bytes);
 
-// A factory reset that writes all zeros into the new file, in `folder`.
+// A factory reset that writes zeros over the first 128 bytes, into a new file in `folder`.
 bool ResetConfigToZeros(const std::filesystem::path& folder = {});
 
 }  // namespace vesko::testing
