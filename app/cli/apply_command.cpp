@@ -52,14 +52,8 @@ void DryRun(Context& context, const std::vector<Card>& cards, const CardChange& 
             if (!changed) {
                 context.out << card.name << ": no change\n";
             }
-            for (const std::string& said :
-                 {written.created ? std::string("no config.bin; a new one would be written")
-                                  : std::string(),
-                  written.size_note, note}) {
-                if (!said.empty()) {
-                    context.err << card.name << ": " << said << '\n';
-                }
-            }
+            context.Say(card, written.notes);
+            context.Say(card, {note});
         } catch (const std::runtime_error& error) {
             context.CardFailed(card, error.what());
         }

@@ -84,8 +84,13 @@ CardWritten ChangeCard(const Card& card, const std::function<void(LoadedCard&)>&
     if (!loaded.had_file() && !options.create) {
         throw CardFailed("no config.bin; --create writes a new one from the factory settings");
     }
-    CardWritten result{
-        loaded.record, {}, !loaded.had_file(), SizeNote(loaded.file, options.dry_run)};
+    CardWritten result{loaded.record, {}, {}};
+    if (!loaded.had_file()) {
+        result.notes.emplace_back(options.dry_run ? "no config.bin; a new one would be written"
+                                                  : "no config.bin; a new one was written");
+    } else if (std::string note = SizeNote(loaded.file, options.dry_run); !note.empty()) {
+        result.notes.push_back(std::move(note));
+    }
     change(loaded);
     result.after = CheckForSave(loaded.record, loaded);
     StampTime(result.after, clock);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "settings/clock.h"
 #include "settings/settings_file.h"
@@ -58,8 +59,9 @@ struct WriteOptions {
 struct CardWritten {
     SettingsRecord before;  // as read (the factory settings where there was no file)
     SettingsRecord after;   // as written
-    bool created;           // there was no config.bin
-    std::string size_note;  // "config.bin was 60 bytes; written as 128"
+    // What the write made of the card, to be said beside it: a new config.bin, or one of
+    // another size ("config.bin was 60 bytes; written as 128").
+    std::vector<std::string> notes;
 };
 
 // Reads the card, applies `change`, checks every text and number as the window's save

@@ -111,6 +111,14 @@ void AddHelpCommand(CLI::App& app, Context& context) {
 
 }  // namespace
 
+void Context::Say(const Card& card, const std::vector<std::string>& notes) {
+    for (const std::string& note : notes) {
+        if (!note.empty()) {
+            err << card.name << ": " << note << '\n';
+        }
+    }
+}
+
 void Context::CardFailed(const Card& card, const std::string& reason) {
     err << "failed " << card.name << ": " << reason << '\n';
     Fail(1);
@@ -170,14 +178,8 @@ void ChangeEachCard(Context& context, const std::vector<Card>& cards, const Card
                 card, [&](LoadedCard& loaded) { note = change(card, loaded); }, context.clock,
                 options);
             context.out << "ok " << card.name << '\n';
-            for (const std::string& said :
-                 {written.created ? std::string("no config.bin; a new one was written")
-                                  : std::string(),
-                  written.size_note, note}) {
-                if (!said.empty()) {
-                    context.err << card.name << ": " << said << '\n';
-                }
-            }
+            context.Say(card, written.notes);
+            context.Say(card, {note});
         } catch (const std::runtime_error& error) {
             context.CardFailed(card, error.what());
             ++failed;

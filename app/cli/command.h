@@ -24,6 +24,8 @@ struct Context {
     int status = 0;
 
     void Fail(int code) { status = std::max(status, code); }
+    // "CARD: NOTE" for each note that says something.
+    void Say(const Card& card, const std::vector<std::string>& notes);
     // "failed CARD: REASON" and exit status 1.
     void CardFailed(const Card& card, const std::string& reason);
 };
