@@ -95,6 +95,19 @@ private:
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// A new entry the user picked in a closed list is told as the focus moving to that entry in
+// the list's entries: screen readers such as Orca pass over a list's own changes of name,
+// text and selection. A list without the focus changed by the program, and an open list,
+// whose entries take the focus themselves, say nothing.
+void AnnounceEntry(QComboBox& list, int row) {
+    if (!list.hasFocus() || row < 0 || list.view()->isVisible()) {
+        return;
+    }
+    QAccessibleEvent event(list.view(), QAccessible::Focus);
+    event.setChild(row);
+    QAccessible::updateAccessibility(&event);
+}
+
 QAccessibleInterface* ListFactory(const QString& class_name, QObject* object) {
     auto* combo = qobject_cast<QComboBox*>(object);
     if (class_name != QLatin1String("QComboBox") || combo == nullptr) {
@@ -125,6 +138,8 @@ void LabelList(QComboBox& list, QLabel& label, std::u16string_view description) 
                          QAccessible::updateAccessibility(&event);
                          shown = entry;
                      });
+    QObject::connect(&list, &QComboBox::currentIndexChanged,
+                     [&list](int row) { AnnounceEntry(list, row); });
     // Guarded: the label may go first when the window is torn down.
     list.setProperty(kLabelProperty, QVariant::fromValue(QPointer<QObject>(&label)));
     list.setAccessibleDescription(ToQString(description));
