@@ -88,8 +88,9 @@ std::optional<std::u16string> CardChange(const FoundSettings& shown, bool unread
     if (unread) {
         return Unseen(messages::kChangedUnreadAtStart, record);
     }
-    // A new file that a failed write left holds its bytes and zeros.
-    if (tried && EachByteFrom(record, shown ? shown->Record() : SettingsRecord(), *tried)) {
+    // The file a failed write began on, or a new file it left, holds its bytes and the old.
+    if (tried && (!shown || shown->identity == now->identity) &&
+        EachByteFrom(record, shown ? shown->Record() : SettingsRecord(), *tried)) {
         return std::nullopt;
     }
     if (!shown) {

@@ -55,10 +55,9 @@ int CveskoDlg::SaveSettings() {
         }
     }
     ShowTime(StampTime(record_, clock_));
-    const SavedBytes mine = BytesThisWindowSets();
-    const FoundSettings written =
-        WriteCard(SaveKind::kUpdate,
-                  [this, &mine](const SettingsRecord& file) { return mine.Over(file, record_); });
+    const FoundSettings written = WriteCard(SaveKind::kUpdate, [this](const SettingsRecord& file) {
+        return BytesThisWindowSets(file).Over(file, record_);
+    });
     if (!written) {
         return -1;
     }
@@ -68,9 +67,10 @@ int CveskoDlg::SaveSettings() {
 
 // The settings and the time of the save; the format request once it was asked here. A list
 // showing no entry holds a value nobody saw, and a recorder without Wi-Fi keeps its Wi-Fi
-// bytes: the file's stay.
-SavedBytes CveskoDlg::BytesThisWindowSets() const {
-    const bool wifi_locked = HasWifiLock(record_);
+// bytes, as does any card saved over from a window that showed one and so checked none of
+// them: the file's stay.
+SavedBytes CveskoDlg::BytesThisWindowSets(const SettingsRecord& file) const {
+    const bool wifi_locked = HasWifiLock(record_) || HasWifiLock(file);
     SavedBytes bytes;
     for (const Setting& setting : kSettings) {
         if (setting.kind == SettingKind::kList ? view_.GetSelection(InputOf(setting)) >= 0
@@ -91,13 +91,15 @@ FoundSettings CveskoDlg::WriteCard(SaveKind kind, const MakeRecord& make) {
     FoundSettings expected = shown_;
     int unasked = 0;
     for (;;) {
-        const SettingsRecord record = make(expected ? expected->Record() : SettingsRecord());
+        const SettingsRecord wanted = make(expected ? expected->Record() : SettingsRecord());
         WriteOutcome outcome;
         try {
-            outcome = WriteIfUnchanged(folder_, expected, record, kind);
-        } catch (const SettingsFileError&) {
+            outcome = WriteIfUnchanged(folder_, expected, wanted, kind);
+        } catch (const SettingsFileError& error) {
             // Writing again over what this write left is no change made by anyone else.
-            tried_ = record;
+            if (error.write_began()) {
+                tried_ = wanted;
+            }
             throw;
         }
         if (outcome.done) {

@@ -39,15 +39,18 @@ inline constexpr std::size_t kMaxSettingsFileSize = 1 << 20;
 // be shown to the user: "Could not write config.bin: <reason>.".
 class SettingsFileError : public std::runtime_error {
 public:
-    explicit SettingsFileError(std::u16string message);
+    explicit SettingsFileError(std::u16string message, bool write_began = false);
     static SettingsFileError ReadFailed(std::u16string_view reason);
     static SettingsFileError WriteFailed(std::u16string_view reason);
     // The write had begun: the card may hold some of the new bytes.
     static SettingsFileError WriteInterrupted(std::u16string_view reason);
     const std::u16string& message() const { return message_; }
+    // Some of the new bytes may be on the card.
+    bool write_began() const { return write_began_; }
 
 private:
     std::u16string message_;
+    bool write_began_;
 };
 
 // Which file this is, however it was reached: on POSIX its device and inode; on Windows its

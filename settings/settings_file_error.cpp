@@ -26,8 +26,10 @@ SettingsFileError Failed(std::u16string_view pattern, std::u16string_view reason
 
 }  // namespace
 
-SettingsFileError::SettingsFileError(std::u16string message)
-    : std::runtime_error(Narrow(message)), message_(std::move(message)) {}
+SettingsFileError::SettingsFileError(std::u16string message, bool write_began)
+    : std::runtime_error(Narrow(message)),
+      message_(std::move(message)),
+      write_began_(write_began) {}
 
 SettingsFileError SettingsFileError::ReadFailed(std::u16string_view reason) {
     return Failed(kCouldNotRead, reason);
@@ -39,7 +41,7 @@ SettingsFileError SettingsFileError::WriteFailed(std::u16string_view reason) {
 
 // A failed write that may have left some of its bytes says so.
 SettingsFileError SettingsFileError::WriteInterrupted(std::u16string_view reason) {
-    return SettingsFileError(WriteFailed(reason).message() + u" " + Tr(kPartlyWritten));
+    return SettingsFileError(WriteFailed(reason).message() + u" " + Tr(kPartlyWritten), true);
 }
 
 }  // namespace vesko

@@ -151,6 +151,8 @@ std::optional<std::string> FindSettingsFile(Failure failure, const std::filesyst
     }
     std::vector<std::string> matches;
     errno = 0;
+    // One reader of this stream only; readdir_r is deprecated.
+    // cppcheck-suppress readdirCalled
     while (const dirent* entry = ::readdir(dir.get())) {
         if (IsSettingsFileName(std::string_view(entry->d_name))) {
             matches.emplace_back(entry->d_name);

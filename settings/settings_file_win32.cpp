@@ -344,7 +344,9 @@ public:
                 Fail(kFailure, FileProblem::kInUse);
             }
         }
-        // The name cannot go to a new file while the old one is open.
+        // The name cannot go to a new file while the old one is open, and Windows has no lock
+        // on a name: from here to the move, another program could open the old file. One that
+        // still holds it makes the move fail; nothing of ours was written to it.
         file.Close();
         if (!FileCalls().Move(temporary.c_str(), path.c_str())) {
             const DWORD error = ::GetLastError();
@@ -372,11 +374,19 @@ public:
         return made;
     }
 
-    // A new file needs a card that takes writes.
+    // A new file needs a folder this user may add files to, on a card that takes writes.
     void CheckCreate(Failure failure) const {
         std::wstring folder(folder_.begin(), folder_.end());
         if (folder.empty()) {
             folder = L".";
+        }
+        // A folder opens only with backup semantics; asking for the right to add a file
+        // checks it without adding one.
+        const UniqueHandle adding(::CreateFileW(
+            folder.c_str(), FILE_ADD_FILE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        if (!adding.valid()) {
+            Fail(failure, ::GetLastError());
         }
         std::wstring volume(MAX_PATH + 1, L'\0');
         DWORD flags = 0;

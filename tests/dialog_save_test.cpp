@@ -257,6 +257,14 @@ TEST_F(DialogSaveTest, WifiLockedFileKeepsItsWifiBytes) {
     record.SetByte(fields::kAudio, 0);
     EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(record));
 
+    // A window that showed a card with Wi-Fi, saving over one without: that card's bytes stay.
+    testing::WriteConfigBytes(ToBytes(FactoryDefaults()));
+    OpenedDialog other;
+    testing::WriteConfigBytes(ToBytes(record));
+    ASSERT_EQ(other.dialog.SaveSettings(), 0) << "asked, and answered Yes";
+    EXPECT_EQ(other.dialog.record().Text(fields::kWifiSsid), u"");
+    EXPECT_EQ(other.dialog.record().Text(fields::kWifiPassword), u"short");
+
     d.view.Click(IDC_DEFAULT_SET);
     const SettingsRecord written = d.dialog.record();
     EXPECT_EQ(written.Text(fields::kWifiSsid), u"QEM-T");
@@ -373,6 +381,28 @@ TEST_F(DialogSaveTest, FormatAnswerStaysWithItsCardUnlessAskedAbout) {
     ASSERT_EQ(written.size(), other.size());
     EXPECT_TRUE(std::equal(other.begin() + 76, other.begin() + 100, written.begin() + 76));
     EXPECT_TRUE(std::equal(other.begin() + 112, other.end(), written.begin() + 112));
+}
+
+// A save that wrote nothing leaves nothing of its own on the card: a file put there after it,
+// even one with the same bytes, is still another card to ask about, format request and all.
+TEST_F(DialogSaveTest, CardSwappedAfterARefusedSaveIsAskedAbout) {
+    namespace fs = std::filesystem;
+    testing::WriteConfigBytes(RecorderFile());
+    fs::permissions("config.bin", fs::perms::owner_read);
+    OpenedDialog d;
+    d.view.Click(IDC_FORMAT_SD);
+    d.view.Click(IDOK);
+    EXPECT_EQ(d.view.messages.back().text, u"Could not write config.bin: The file is read-only.");
+    fs::permissions("config.bin", fs::perms::owner_all);
+    fs::copy_file("config.bin", "twin.bin");
+    fs::remove("config.bin");
+    fs::rename("twin.bin", "config.bin");
+    d.view.answers = {MessageResult::kCancel};
+    d.view.Click(IDOK);
+    EXPECT_NE(d.view.messages.back().text.find(u"Another file with the same settings"),
+              std::u16string::npos);
+    EXPECT_NE(d.view.messages.back().text.find(u"format it"), std::u16string::npos);
+    EXPECT_EQ(ReadConfigBytes(), RecorderFile());
 }
 
 TEST_F(DialogSaveTest, FailedWriteShowsOneErrorAndKeepsTheWindowOpen) {

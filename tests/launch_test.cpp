@@ -60,7 +60,7 @@ TEST(LaunchTest, NoArgumentOrOneFolderOpensTheWindow) {
 
 TEST(LaunchTest, BadArgumentsAreRefusedInOneLineNamingThem) {
     const testing::TempFolder here;
-    fs::create_directory("card");
+    fs::create_directories("card/sub/config.bin");
     fs::create_directory("other");
     std::ofstream("notes.txt") << "not a card";
     const struct {
@@ -73,6 +73,7 @@ TEST(LaunchTest, BadArgumentsAreRefusedInOneLineNamingThem) {
         {{"--verbose"}, "unknown option: --verbose"},
         {{"-card"}, "unknown option: -card"},
         {{"missing/config.bin"}, "no such folder: missing/config.bin"},
+        {{"card/sub/config.bin"}, "card/sub/config.bin: It is not a regular file"},
 #ifdef _WIN32
         {{"--choose-card"}, "unknown option: --choose-card"},  // no menu entry to pass it
 #else

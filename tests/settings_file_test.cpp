@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <random>
 #include <string>
 #include <utility>
@@ -137,9 +138,9 @@ TEST(SettingsFileTest, ConfigBinIsFoundInAnyCase) {
     WriteSettingsFile(here, RandomRecord(6));
     ASSERT_TRUE(testing::ResetConfigToZeros(folder.path()));
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-        names.push_back(entry.path().filename().string());
-    }
+    std::transform(std::filesystem::directory_iterator(folder.path()), {},
+                   std::back_inserter(names),
+                   [](const auto& entry) { return entry.path().filename().string(); });
     EXPECT_EQ(names, std::vector<std::string>{"CONFIG.BIN"});
 #ifndef _WIN32  // Windows itself never shows two
     WriteConfigBytes({1, 2, 3});

@@ -8,6 +8,7 @@
 #include "app/launch/folder_status.h"
 #include "app/launch/launch_texts.h"
 #include "app/launch/windows_arguments.h"
+#include "settings/file_problems.h"
 #include "settings/settings_file.h"
 #include "settings/text_conversion.h"
 #include "settings/translation.h"
@@ -20,10 +21,8 @@ namespace {
 // Only the Linux program has a desktop menu entry to start it with a folder chooser.
 #ifdef _WIN32
 constexpr bool kHasChooser = false;
-constexpr bool kWindowsPaths = true;
 #else
 constexpr bool kHasChooser = true;
-constexpr bool kWindowsPaths = false;
 #endif
 
 using namespace launch_texts;
@@ -47,35 +46,36 @@ LaunchRequest Refuse(std::string message) {
 }
 
 // "E:\config.BIN" or "card/config.bin" names the card by its file, as vesko-cli takes it:
-// the folder holding it, which the file need not be in yet. Nothing for any other argument,
-// and for a folder that happens to be named config.bin.
+// the folder holding it, which the file need not be in yet. Nothing for any other argument.
 std::optional<Folder> FolderOfSettingsFile(const Folder& argument) {
 #ifdef _WIN32
     using Char = char16_t;
     std::u16string_view path = argument;
+    const auto separator = [](Char c) { return c == u'/' || c == u'\\' || c == u':'; };
+    // "E:\" is a root; "E:" a drive's current folder.
+    const auto root = [](std::u16string_view folder) {
+        return folder.size() <= 1 || folder.back() == u':' ||
+               (folder.size() == 3 && folder[1] == u':');
+    };
 #else
     using Char = char;
     std::string_view path = argument.native();
+    const auto separator = [](Char c) { return c == '/'; };
+    const auto root = [](std::string_view folder) { return folder.size() <= 1; };
 #endif
-    const auto separator = [](Char c) {
-        return c == '/' || (kWindowsPaths && (c == '\\' || c == ':'));
-    };
-    if (!path.empty() && separator(path.back()) && path.back() != ':') {
+    if (!path.empty() && separator(path.back()) && !root(path)) {
         path.remove_suffix(1);
     }
     std::size_t start = path.size();
     while (start > 0 && !separator(path[start - 1])) {
         --start;
     }
-    if (!IsSettingsFileName(path.substr(start)) ||
-        StatusOf(argument).kind == FolderStatus::Kind::kFolder) {
+    if (!IsSettingsFileName(path.substr(start))) {
         return std::nullopt;
     }
     std::basic_string_view<Char> parent = path.substr(0, start);
-    // "card/" is "card", but "/" and "E:\" are roots and "E:" is a drive's current folder.
-    if (parent.size() > 1 && separator(parent.back()) && parent.back() != ':' &&
-        !(kWindowsPaths && parent.size() == 3 && parent[1] == ':')) {
-        parent.remove_suffix(1);
+    if (!root(parent)) {
+        parent.remove_suffix(1);  // "card/" is "card"
     }
     return Folder(std::basic_string<Char>(parent));
 }
@@ -132,6 +132,10 @@ LaunchRequest ParseCommandLine(std::span<const Folder> arguments) {
             return Refuse(Line(TrFillUtf8(kSecondFolder, {text})));
         }
         const std::optional<Folder> holding = FolderOfSettingsFile(argument);
+        if (holding && StatusOf(argument).kind == FolderStatus::Kind::kFolder) {
+            // No recorder reads a config.bin inside a folder of that name.
+            return Refuse(Line(text + ": " + ToUtf8(Tr(ReasonFor(FileProblem::kNotAFile)))));
+        }
         const Folder& folder = holding ? *holding : argument;
         // An empty folder is the current one, which is there.
         if (!folder.empty()) {
