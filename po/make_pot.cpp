@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/launch/launch_texts.h"
+#include "app/web/page_texts.h"
 #include "dialog/about_template.h"
 #include "dialog/dialog_template.h"
 #include "dialog/messages.h"
@@ -141,5 +142,8 @@ int main() {
     AddAll(pot, file_texts::kAll, "What a failed access to the card says");
     AddAll(pot, AllReasons(), "A reason why the card could not be read or written (%2 above)");
     AddAll(pot, launch_texts::kAll, "The window program's command line (vesko --help, errors)");
+    for (const page_texts::PageText& text : page_texts::kAll) {
+        pot.Add(text.english, "What the page around the window in a browser says");
+    }
     pot.Print();
 }

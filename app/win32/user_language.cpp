@@ -5,10 +5,8 @@
 #include <span>
 #include <string>
 
-#include "app/win32/mo_catalog.h"
 #include "app/win32/win32_text.h"
-#include "settings/text_conversion.h"
-#include "settings/translation.h"
+#include "settings/mo_catalog.h"
 
 namespace vesko {
 
@@ -40,11 +38,7 @@ bool UseLanguage(HINSTANCE instance, const std::wstring& language) {
     if (bytes.empty()) {
         return false;
     }
-    UseCatalog(
-        [catalog = MoCatalog(bytes)](std::u16string_view english) -> std::optional<std::u16string> {
-            const std::optional<std::string> found = catalog.Find(ToUtf8(english));
-            return found ? std::optional<std::u16string>(FromUtf8(*found)) : std::nullopt;
-        });
+    UseMoCatalog(bytes);
     return true;
 }
 

@@ -27,4 +27,8 @@ private:
     std::uint32_t translations_ = 0;
 };
 
+// The window's texts from here on in the language of `bytes`, a .mo file that must outlive
+// every text looked up.
+void UseMoCatalog(std::span<const std::uint8_t> bytes);
+
 }  // namespace vesko

@@ -1,4 +1,7 @@
-#include "app/win32/mo_catalog.h"
+#include "settings/mo_catalog.h"
+
+#include "settings/text_conversion.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
@@ -65,6 +68,14 @@ std::optional<std::string> MoCatalog::Find(std::string_view english) const {
         }
     }
     return std::nullopt;
+}
+
+void UseMoCatalog(std::span<const std::uint8_t> bytes) {
+    UseCatalog(
+        [catalog = MoCatalog(bytes)](std::u16string_view english) -> std::optional<std::u16string> {
+            const std::optional<std::string> found = catalog.Find(ToUtf8(english));
+            return found ? std::optional<std::u16string>(FromUtf8(*found)) : std::nullopt;
+        });
 }
 
 }  // namespace vesko
