@@ -1,6 +1,6 @@
 # What `cmake --install` puts in place, and the packages CPack makes of it: on Linux a
 # Debian package with the menu entry, icons, AppStream metainfo and man page; on Windows a
-# zip of vesko.exe and a README for the user.
+# zip of vesko.exe, the page and a README for the user.
 set(VESKO_APP_ID org.vesko.Vesko)
 set(VESKO_RELEASE_DATE 2026-12-07)
 set(VESKO_MAINTAINER "vesko developers <vesko@vesko.example>")
@@ -19,6 +19,9 @@ if(WIN32)
   configure_file(${PROJECT_SOURCE_DIR}/res/README-windows.txt ${CMAKE_BINARY_DIR}/README.txt
                  @ONLY NEWLINE_STYLE CRLF)
   install(FILES ${CMAKE_BINARY_DIR}/README.txt DESTINATION .)
+  # The page, built apart (scripts/build web; scripts/package builds it first).
+  set(VESKO_PAGE ${PROJECT_SOURCE_DIR}/build/web/vesko.html CACHE FILEPATH "The page for the zip")
+  install(FILES ${VESKO_PAGE} DESTINATION . OPTIONAL)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME vesko-${PROJECT_VERSION}-windows-x64)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)

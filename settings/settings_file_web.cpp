@@ -62,9 +62,8 @@ std::string ResultText() {
 [[noreturn]] void Fail(Failure failure) {
     const std::string reason = ResultText();
     const std::string kind = reason.substr(0, reason.find('\n'));
-    const std::string message = reason.find('\n') == std::string::npos
-                                    ? reason
-                                    : reason.substr(reason.find('\n') + 1);
+    const std::string message =
+        reason.find('\n') == std::string::npos ? reason : reason.substr(reason.find('\n') + 1);
     if (kind == "NotFoundError") {  // the folder went with the card
         throw failure(ReasonFor(FileProblem::kCardGone));
     }
@@ -153,11 +152,12 @@ public:
     }
     // The page writes through the browser's own swap file, which takes the old file's place
     // only once it is whole: either way the old file stays as it was until then.
-    static CardFile Update(Named& file, const CardFile& found, const SettingsRecord& record) {
+    static CardFile Update(const Named& file, const CardFile& found, const SettingsRecord& record) {
         return Written(SettingsFileError::WriteFailed, file.name, Updated(found.content, record),
                        false);
     }
-    static CardFile Replace(Named& file, const CardFile& found, const SettingsRecord& record) {
+    static CardFile Replace(const Named& file, const CardFile& found,
+                            const SettingsRecord& record) {
         return Written(SettingsFileError::WriteFailed, file.name, Updated(found.content, record),
                        true);
     }

@@ -48,6 +48,9 @@
       if (c.name) {
         element.id = c.name;
       }
+      if (c.key && (c.kind === Kind.list || c.kind === Kind.edit)) {
+        element.dataset.key = c.key;  // the setting's key, as vesko-cli names it
+      }
       Object.assign(element.style, {
         left: view.unit(c.x, "x"), top: view.unit(c.y, "y"),
         width: view.unit(c.width, "x"), height: view.unit(c.height, "y"),
@@ -67,7 +70,8 @@
         element.classList.toggle("centered", (c.styles & Style.centered) !== 0);
         element.addEventListener("input", () => call("vesko_text_changed", c.id));
       } else {
-        element.textContent = c.caption;
+        element.append(document.createElement("span"));
+        element.firstChild.textContent = c.caption;
         element.classList.toggle("right", (c.styles & Style.rightAligned) !== 0);
         element.classList.toggle("sunken", (c.styles & Style.sunken) !== 0);
       }
@@ -191,6 +195,27 @@
       $("status").textContent = ok ? (card.mode === "file" ? texts.downloaded : texts.written)
         : texts.closed;
       offerCard();
+    },
+
+    // A browser lays text out a little wider than the other windows: a label that does not
+    // fit its box is set a little tighter, as much as it takes. Once, with the window shown.
+    fitCaptions() {
+      if (view.fitted) {
+        return;
+      }
+      view.fitted = true;
+      for (const element of view.elements) {
+        const text = element.firstChild;
+        if (element.tagName !== "LABEL" || !text || text.textContent.length < 2) {
+          continue;
+        }
+        const style = getComputedStyle(element);
+        const over = text.offsetWidth -
+          (element.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight));
+        if (over > 0) {
+          text.style.letterSpacing = `${-over / (text.textContent.length - 1)}px`;
+        }
+      }
     },
 
     failed(what) {
@@ -334,6 +359,7 @@
     $("window").hidden = false;
     $("open-card").hidden = true;
     $("open-file-label").hidden = true;
+    view.fitCaptions();
     await call("vesko_open");
     (view.firstTabStop || $("page")).focus();
   }
@@ -449,5 +475,8 @@
       await showCard();
     },
     ready: start(),
+    // Settles once every call the user's actions made so far has ended: for scripts and
+    // tests, which act as the user does.
+    settled: () => queue,
   };
 })();

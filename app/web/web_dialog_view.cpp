@@ -22,12 +22,12 @@ constexpr int kClosedComboHeight = 12;
 // The page's view script (vesko.view) does what the DOM needs. Texts cross as UTF-16, as the
 // logic holds them: pointer and length in code units.
 // clang-format off
-EM_JS(void, JsCreate, (int id, int kind, const char* name, const char16_t* caption,
+EM_JS(void, JsCreate, (int id, int kind, const char* name, const char* key, const char16_t* caption,
                        int caption_length, int x, int y, int width, int height,
                        std::uint32_t styles, int labels, const char16_t* label,
                        int label_length, const char16_t* description, int description_length), {
     Module.veskoView.create({
-        id: id, kind: kind, name: UTF8ToString(name),
+        id: id, kind: kind, name: UTF8ToString(name), key: UTF8ToString(key),
         caption: UTF16ToString(caption, caption_length * 2),
         x: x, y: y, width: width, height: height, styles: styles, labels: labels,
         label: UTF16ToString(label, label_length * 2),
@@ -117,11 +117,10 @@ void WebDialogView::Build() const {
         if (description.empty()) {
             description = AccessiblePart(control);
         }
-        const std::string element = control.name.empty()
-                                        ? std::string()
-                                        : std::string(control.name.begin(), control.name.end());
-        JsCreate(control.id, static_cast<int>(control.kind), element.c_str(), text.data(),
-                 Length(text), rect.x, rect.y, rect.width, rect.height, control.styles,
+        const std::string element(control.name);
+        const std::string key(control.key);
+        JsCreate(control.id, static_cast<int>(control.kind), element.c_str(), key.c_str(),
+                 text.data(), Length(text), rect.x, rect.y, rect.width, rect.height, control.styles,
                  row_label != nullptr ? static_cast<int>(row_label - dialog_.controls.data()) : -1,
                  name.data(), Length(name), description.data(), Length(description));
         if (const ComboBinding* binding = FindComboBinding(control.id)) {
