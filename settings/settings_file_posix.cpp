@@ -333,13 +333,13 @@ public:
     CardFile Replace(UniqueFd& /*held until the new file has its name*/, const CardFile& found,
                      const SettingsRecord& record) const {
         const std::string temporary = FilePath(folder_, kNewSettingsFileName);
-        CardFile written{found.name, {}, Updated(found.content, record)};
+        std::vector<std::uint8_t> content = Updated(found.content, record);
         std::optional<FileIdentity> identity =
-            CreateWith(SettingsFileError::WriteFailed, temporary, written.content);
+            CreateWith(SettingsFileError::WriteFailed, temporary, content);
         if (!identity) {
             // Left by a write that never finished: no writer of ours is in the folder now.
             FileCalls().Unlink(temporary.c_str());
-            identity = CreateWith(SettingsFileError::WriteFailed, temporary, written.content);
+            identity = CreateWith(SettingsFileError::WriteFailed, temporary, content);
             if (!identity) {
                 Fail(SettingsFileError::WriteFailed, FileProblem::kInUse);
             }
@@ -350,15 +350,14 @@ public:
             Fail(SettingsFileError::WriteFailed, error);
         }
         SyncFolder(SettingsFileError::WriteInterrupted, folder_);
-        written.identity = *identity;
-        return written;
+        return {found.name, *identity, std::move(content)};
     }
 
     FoundSettings Create(const SettingsRecord& record) const {
         constexpr Failure kFailure = SettingsFileError::WriteFailed;
         const std::string path = FilePath(folder_, kSettingsFileName);
-        CardFile made{kSettingsFileName, {}, {record.bytes().begin(), record.bytes().end()}};
-        const std::optional<FileIdentity> identity = CreateWith(kFailure, path, made.content);
+        std::vector<std::uint8_t> content(record.bytes().begin(), record.bytes().end());
+        const std::optional<FileIdentity> identity = CreateWith(kFailure, path, content);
         if (!identity) {
             return std::nullopt;
         }
@@ -368,8 +367,7 @@ public:
             FileCalls().Unlink(path.c_str());
             throw;
         }
-        made.identity = *identity;
-        return made;
+        return CardFile{kSettingsFileName, *identity, std::move(content)};
     }
 
     // What a new file needs: a folder this program may write in, on a card that takes writes.

@@ -336,11 +336,11 @@ public:
         constexpr Failure kFailure = SettingsFileError::WriteFailed;
         const std::wstring temporary = PathIn(folder_, kNewSettingsFileName);
         const std::wstring path = PathIn(folder_, found.name);
-        CardFile written{found.name, {}, Updated(found.content, record)};
-        if (!CreateWith(kFailure, temporary, written.content)) {
+        std::vector<std::uint8_t> content = Updated(found.content, record);
+        if (!CreateWith(kFailure, temporary, content)) {
             // Left by a write that never finished; one still going holds it open.
             RemoveCreated(temporary);
-            if (!CreateWith(kFailure, temporary, written.content)) {
+            if (!CreateWith(kFailure, temporary, content)) {
                 Fail(kFailure, FileProblem::kInUse);
             }
         }
@@ -357,21 +357,21 @@ public:
             Open(path, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                  OPEN_EXISTING);
         BY_HANDLE_FILE_INFORMATION info{};
-        if (named.valid() && FileCalls().QueryInformation(named.get(), &info)) {
-            written.identity = IdentityOf(info);
-        }
-        return written;
+        // Unknown, the next write asks about the file as another one: no harm done.
+        const FileIdentity identity =
+            named.valid() && FileCalls().QueryInformation(named.get(), &info) ? IdentityOf(info)
+                                                                              : FileIdentity{};
+        return {found.name, identity, std::move(content)};
     }
 
     FoundSettings Create(const SettingsRecord& record) const {
-        CardFile made{kSettingsFileName, {}, {record.bytes().begin(), record.bytes().end()}};
-        const std::optional<FileIdentity> identity = CreateWith(
-            SettingsFileError::WriteFailed, PathIn(folder_, kSettingsFileName), made.content);
+        std::vector<std::uint8_t> content(record.bytes().begin(), record.bytes().end());
+        const std::optional<FileIdentity> identity =
+            CreateWith(SettingsFileError::WriteFailed, PathIn(folder_, kSettingsFileName), content);
         if (!identity) {
             return std::nullopt;
         }
-        made.identity = *identity;
-        return made;
+        return CardFile{kSettingsFileName, *identity, std::move(content)};
     }
 
     // A new file needs a folder this user may add files to, on a card that takes writes.
