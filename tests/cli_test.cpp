@@ -121,6 +121,9 @@ TEST_F(CliTest, RefusalsWriteNothing) {
     std::ofstream("zero-char.json") << R"({"audio": "ON\u0000"})";
     std::ofstream("big.json") << R"({"speed-limit": 18446744073709551616})";
     std::ofstream("list.json") << R"({"audio": 1})";
+    std::ofstream("latin1.json") << "{\"audio\": \"\xE9\"}";
+    std::ofstream("no-mark.json") << std::string("{\0\"\0", 4);
+    std::ofstream("nothing.txt") << "# no card yet\n";
     std::filesystem::create_directories("folder/config.bin");
     const struct {
         std::vector<std::string> arguments;
@@ -163,6 +166,16 @@ TEST_F(CliTest, RefusalsWriteNothing) {
         {{"show", "--bogus"}, "unknown option \"--bogus\"\nRun vesko-cli show --help"},
         {{"-V"}, "unknown option \"-V\""},
         {{"get", "nowhere", "audio"}, "the card nowhere does not exist"},
+        {{"show", "card", "nowhere"}, "failed nowhere: the card nowhere does not exist"},
+        {{"set", "card",
+          "sp\xD0\xB5"
+          "ed-limit=5"},
+         "(U+0435 at 3); did you mean \"speed-limit\"?"},
+        {{"get", "card", "ssid"}, "did you mean \"wifi-ssid\"?"},
+        {{"show", "--jsn"}, "did you mean \"--json\"?"},
+        {{"apply", "latin1.json", "card"}, "latin1.json is not UTF-8 text (byte 0xe9 at 12)"},
+        {{"apply", "no-mark.json", "card"}, "looks like UTF-16 without a byte-order mark; save"},
+        {{"show", "--cards-from", "nothing.txt"}, "nothing.txt names no card"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
@@ -234,6 +247,60 @@ TEST_F(CliTest, RecordersWithoutWifiKeepTheirWifiBytes) {
     expected.SetByte(fields::kAudio, 0);
     EXPECT_EQ(Card("locked"), testing::SavedAt(expected));
     EXPECT_EQ(Cli({"diff", "profile.json", "locked"}).status, 0) << "apply would change nothing";
+}
+
+// What PowerShell's ">" and Notepad write, and a fleet too long for one command line.
+TEST_F(CliTest, ProfilesAndCardListsInTheEncodingsWindowsToolsWrite) {
+    const auto utf16 = [](std::string_view text, bool little_endian) {
+        std::string bytes = little_endian ? "\xFF\xFE" : "\xFE\xFF";
+        for (const char c : text) {
+            bytes += little_endian ? std::string{c, '\0'} : std::string{'\0', c};
+        }
+        return bytes;
+    };
+    MakeCard("a", RecorderCard());
+    MakeCard("b", RecorderCard());
+    const std::string profile = R"({"speed-limit": 77})";
+    for (const std::string& bytes :
+         {"\xEF\xBB\xBF" + profile, utf16(profile, true), utf16(profile, false)}) {
+        std::ofstream("p.json", std::ios::binary) << bytes;
+        std::ofstream("cards.txt", std::ios::binary)
+            << utf16("# depot 7\r\na\r\n\r\n  b\r\na/config.bin\r\n", bytes[0] == '\xFF');
+        const CliRun run = Cli({"apply", "p.json", "--cards-from", "cards.txt"});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, "ok a\nok b\n");
+        EXPECT_NE(run.err.find("a/config.bin is the same card as a; written once"),
+                  std::string::npos);
+        EXPECT_EQ(Card("b").at(fields::kSpeedLimit.offset), 77);
+        std::filesystem::remove("a/config.bin");
+        MakeCard("a", RecorderCard());
+    }
+    EXPECT_EQ(Cli({"get", "--cards-from", "-", "speed-limit"}, "a\nb\n").out, "a: 60\nb: 77\n");
+}
+
+// The exit status scripts rely on, however the command is spelt.
+TEST_F(CliTest, ExitStatusAsDocumented) {
+    MakeCard("c1", RecorderCard());
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+    } cases[] = {
+        {{"--version"}, 0},
+        {{"show", "--version"}, 0},
+        {{"show", "c1", "--", "c1"}, 0},
+        {{"show", "c1", "--json", "--", "--version"}, 2},  // a card of that name, refused
+        {{"show", "--help"}, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Cli(c.arguments).status, c.status) << c.arguments.back();
+        std::ostringstream lost;
+        lost.setstate(std::ios::badbit);  // a closed pipe, a full disk
+        std::ostringstream err;
+        std::istringstream in;
+        const testing::FixedClock clock(OpenedDialog::kNow);
+        EXPECT_EQ(cli::RunCli(c.arguments, lost, err, in, clock), std::max(c.status, 1))
+            << c.arguments.back();
+    }
 }
 
 TEST_F(CliTest, ExportThenApplyGivesTheSameSettings) {
@@ -322,7 +389,7 @@ TEST_F(CliTest, ShowJsonIsAProfileAndOddCardsAreNamed) {
     EXPECT_EQ(cards[0]["read-only"]["last-saved"], nullptr);
     EXPECT_EQ(cards[1]["note"], "config.bin is 0 bytes, not 128");
     EXPECT_EQ(cards[2]["error"], "the card gone does not exist");
-    EXPECT_EQ(show.status, 1);
+    EXPECT_EQ(show.status, 2) << "no card at all is input refused";
     std::ofstream("profile.json") << cards[0]["settings"].dump();
     ASSERT_EQ(Cli({"apply", "profile.json", "b"}).status, 0);
     EXPECT_EQ(Cli({"diff", "a", "b"}).out, "");

@@ -69,7 +69,7 @@ void AddApplyCommand(CLI::App& app, Context& context) {
         "out keep the card's values. A card without config.bin fails, unless --create "
         "gives it one from the factory settings");
     auto profile_path = std::make_shared<std::string>();
-    auto cards = std::make_shared<std::vector<std::string>>();
+    auto cards = std::make_shared<CardOperands>();
     auto dry_run = std::make_shared<bool>(false);
     auto options = std::make_shared<WriteOptions>();
     command
@@ -82,9 +82,12 @@ void AddApplyCommand(CLI::App& app, Context& context) {
                       "\"no change\", and write nothing; a card the write would fail fails");
     AddCreateFlag(*command, options->create);
     command->callback([&context, profile_path, cards, dry_run, options] {
+        if (*profile_path == "-" && cards->from == "-") {
+            throw BadInput("only one of the profile and the list of cards can be standard input");
+        }
         const Profile profile = ReadProfile(*profile_path, context.in);
-        const std::vector<Card> resolved =
-            ResolveCards(*cards, context.err, *dry_run ? "shown" : "written");
+        const std::vector<Card> resolved = ResolveCards(
+            Named(*cards, context.in, true), context.err, *dry_run ? "shown" : "written");
         if (*dry_run) {
             DryRun(context, resolved, ApplyProfile(profile), *options);
         } else {

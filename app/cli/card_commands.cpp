@@ -12,12 +12,14 @@ CLI::App* AddCardCommand(CLI::App& app, Context& context, const std::string& nam
                          const std::string& description, const std::function<CardChange()>& change,
                          SaveKind kind = SaveKind::kUpdate) {
     auto* command = app.add_subcommand(name, description);
-    auto cards = std::make_shared<std::vector<std::string>>();
+    auto cards = std::make_shared<CardOperands>();
     auto options = std::make_shared<WriteOptions>(WriteOptions{kind});
     AddCardOperands(*command, *cards);
     AddCreateFlag(*command, options->create);
     command->callback([&context, cards, change, options] {
-        ChangeEachCard(context, ResolveCards(*cards, context.err, "written"), change(), *options);
+        ChangeEachCard(context,
+                       ResolveCards(Named(*cards, context.in, true), context.err, "written"),
+                       change(), *options);
     });
     return command;
 }

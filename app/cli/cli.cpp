@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <exception>
 #include <optional>
+#include <sstream>
 
+#include "app/cli/card_list.h"
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
 #include "app/cli/near_match.h"
 #include "app/cli/safe_text.h"
+#include "app/cli/wrap.h"
 #include "app/launch/windows_arguments.h"
 #include "settings/folder_path.h"
 #include "settings/settings_file.h"
@@ -42,6 +45,15 @@ int Refused(std::ostream& err, const std::string& reason, const CLI::App* comman
     return 2;
 }
 
+// A result that never reached its file (a closed pipe, a full disk) is no success.
+int Written(std::ostream& out, std::ostream& err, int status) {
+    if (!out.flush()) {
+        err << "vesko-cli: could not write the output\n";
+        return std::max(status, 1);
+    }
+    return status;
+}
+
 std::vector<CLI::App*> Commands(CLI::App& app) {
     return app.get_subcommands([](const CLI::App*) { return true; });
 }
@@ -60,6 +72,20 @@ std::string UnknownCommand(CLI::App& app, const std::string& name) {
                    [](const CLI::App* c) -> std::string_view { return c->get_name(); });
     const auto nearest = NearMatch(name, names);
     return "unknown command " + Quoted(name) +
+           (nearest ? "; did you mean \"" + std::string(*nearest) + "\"?" : "");
+}
+
+// "unknown option", with the one meant where it looks like a slip of the keys.
+std::string UnknownOption(const CLI::App& owner, const std::string& word) {
+    std::vector<std::string> names{"--help"};
+    for (const CLI::Option* option : owner.get_options()) {
+        for (const std::string& name : option->get_lnames()) {
+            names.push_back("--" + name);
+        }
+    }
+    const std::vector<std::string_view> views(names.begin(), names.end());
+    const auto nearest = NearMatch(word.substr(0, word.find('=')), views);
+    return "unknown option " + Quoted(word) + LookAlikeNote(word) +
            (nearest ? "; did you mean \"" + std::string(*nearest) + "\"?" : "");
 }
 
@@ -84,10 +110,41 @@ void CheckWords(CLI::App& app, const std::vector<std::string>& arguments, CLI::A
         const std::string name = word.substr(0, word.find('='));
         const CLI::App& owner = command ? *command : app;
         if (word.size() > 1 && word.starts_with('-') && !owner.get_option_no_throw(name) &&
-            !(command == nullptr && (name == "--version"))) {
-            throw BadInput("unknown option " + Quoted(word));
+            name != "--version") {
+            throw BadInput(UnknownOption(owner, word));
         }
     }
+}
+
+// `--` ends the options wherever it stands; the parser honours it only before the first
+// operand, so the options and their values go first, then `--` and every operand in order.
+std::vector<std::string> OptionsFirst(const CLI::App* command,
+                                      const std::vector<std::string>& arguments) {
+    const auto mark = std::find(arguments.begin(), arguments.end(), "--");
+    if (command == nullptr || mark == arguments.end()) {
+        return arguments;
+    }
+    std::vector<std::string> options{arguments.front()};
+    std::vector<std::string> operands;
+    for (auto word = arguments.begin() + 1; word != mark; ++word) {
+        const CLI::Option* option =
+            word->starts_with('-') ? command->get_option_no_throw(word->substr(0, word->find('=')))
+                                   : nullptr;
+        if (option == nullptr) {
+            operands.push_back(*word);
+            continue;
+        }
+        options.push_back(*word);
+        // Every option of ours takes one value or none.
+        if (option->get_items_expected_max() != 0 && word->find('=') == std::string::npos &&
+            word + 1 != mark) {
+            options.push_back(*++word);
+        }
+    }
+    options.emplace_back("--");
+    options.insert(options.end(), operands.begin(), operands.end());
+    options.insert(options.end(), mark + 1, arguments.end());
+    return options;
 }
 
 void AddHelpCommand(CLI::App& app, Context& context) {
@@ -97,15 +154,16 @@ void AddHelpCommand(CLI::App& app, Context& context) {
     command->callback([&app, &context, name] {
         if (name->empty()) {
             // Not app.help(), which would describe the command that is running: help itself.
-            context.out << app.get_formatter()->make_help(&app, app.get_name(),
-                                                          CLI::AppFormatMode::Normal);
+            context.out << Wrapped(
+                app.get_formatter()->make_help(&app, app.get_name(), CLI::AppFormatMode::Normal),
+                context.width);
             return;
         }
         const CLI::App* wanted = FindCommand(app, *name);
         if (!wanted) {
             throw BadInput(UnknownCommand(app, *name) + "; vesko-cli help lists them");
         }
-        context.out << wanted->help(app.get_name());
+        context.out << Wrapped(wanted->help(app.get_name()), context.width);
     });
 }
 
@@ -122,6 +180,11 @@ void Context::Say(const Card& card, const std::vector<std::string>& notes) {
 void Context::CardFailed(const Card& card, const std::string& reason) {
     err << "failed " << card.name << ": " << reason << '\n';
     Fail(1);
+}
+
+void Context::CardRefused(const Card& card, const std::string& reason) {
+    err << "failed " << card.name << ": " << reason << '\n';
+    Fail(2);
 }
 
 std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::ostream& err,
@@ -192,8 +255,45 @@ void ChangeEachCard(Context& context, const std::vector<Card>& cards, const Card
     }
 }
 
-CLI::Option* AddCardOperands(CLI::App& command, std::vector<std::string>& cards) {
-    return command.add_option("CARD", cards, "cards (. for the current folder)")->required();
+void AddCardOperands(CLI::App& command, CardOperands& cards, const std::string& description) {
+    command.add_option("CARD", cards.given, description);
+    AddCardsFrom(command, cards.from);
+}
+
+void AddCardsFrom(CLI::App& command, std::string& from) {
+    command.add_option("--cards-from", from,
+                       "the cards in a text file, one a line (blank lines and # comments "
+                       "passed over), or - for standard input; beside or instead of CARD");
+}
+
+CardOperands CardFirst(const std::string& first, const std::string& from,
+                       std::vector<std::string>& rest) {
+    if (from.empty()) {
+        if (first.empty()) {
+            throw BadInput("CARD is required (. for the current folder)");
+        }
+        return {{first}, from};
+    }
+    if (!first.empty()) {
+        rest.insert(rest.begin(), first);
+    }
+    return {{}, from};
+}
+
+std::vector<std::string> Named(const CardOperands& cards, std::istream& in, bool required) {
+    std::vector<std::string> named = cards.given;
+    if (!cards.from.empty()) {
+        const std::vector<std::string> listed = ReadCardList(cards.from, in);
+        if (listed.empty()) {  // an empty list is a script's slip, not the current folder
+            throw BadInput((cards.from == "-" ? "standard input" : Safe(cards.from)) +
+                           " names no card");
+        }
+        named.insert(named.end(), listed.begin(), listed.end());
+    }
+    if (required && named.empty()) {
+        throw BadInput("CARD is required (. for the current folder)");
+    }
+    return named;
 }
 
 void AddCreateFlag(CLI::App& command, bool& create) {
@@ -203,8 +303,8 @@ void AddCreateFlag(CLI::App& command, bool& create) {
 }
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-           std::istream& in, const Clock& clock) {
-    Context context{out, err, in, clock};
+           std::istream& in, const Clock& clock, int width) {
+    Context context{out, err, in, clock, width};
     CLI::App app(
         "Reads, changes and provisions the settings on dash-camera SD cards. CARD is "
         "a folder holding config.bin, or the path of a config.bin. Results go to standard "
@@ -226,17 +326,26 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     AddStampTimeCommand(app, context);
     AddHelpCommand(app, context);
 
-    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    // The version, asked of the program or of a command, wherever it is asked.
+    const auto options_end = std::find(arguments.begin(), arguments.end(), "--");
+    if (std::find(arguments.begin(), options_end, "--version") != options_end) {
+        out << "vesko-cli " VESKO_VERSION_TEXT "\n";
+        return Written(out, err, 0);
+    }
     CLI::App* command = nullptr;
     try {
         CheckWords(app, arguments, command);
     } catch (const BadInput& error) {
         return Refused(err, error.what(), command, true);
     }
+    const std::vector<std::string> ordered = OptionsFirst(command, arguments);
     try {
-        app.parse(reversed);
-    } catch (const CLI::Success& done) {  // --help, --version
-        return app.exit(done, out, err);
+        app.parse(std::vector<std::string>(ordered.rbegin(), ordered.rend()));
+    } catch (const CLI::Success& done) {  // --help
+        std::ostringstream help;
+        const int status = app.exit(done, help, err);
+        out << Wrapped(help.str(), width);
+        return Written(out, err, status);
     } catch (const CLI::RequiredError& error) {
         // CLI11 says "CARD is required"; a card is the one thing a writing command needs.
         const std::string what = error.what();
@@ -252,21 +361,16 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         err << "vesko-cli: " << error.what() << '\n';
         return 1;
     }
-    // A result that never reached its file (a full disk) is no success.
-    if (!out.flush()) {
-        err << "vesko-cli: could not write the output\n";
-        return 1;
-    }
-    return context.status;
+    return Written(out, err, context.status);
 }
 
 int RunWindowsCli(std::u16string_view command_line, std::ostream& out, std::ostream& err,
-                  std::istream& in, const Clock& clock) {
+                  std::istream& in, const Clock& clock, int width) {
     const WindowsArguments arguments = ReadWindowsArguments(command_line);
     if (!arguments.problem.empty()) {
         return Refused(err, arguments.problem);
     }
-    return RunCli(arguments.words, out, err, in, clock);
+    return RunCli(arguments.words, out, err, in, clock, width);
 }
 
 }  // namespace vesko::cli

@@ -19,8 +19,9 @@ namespace vesko::cli {
 struct Context {
     std::ostream& out;  // results
     std::ostream& err;  // messages
-    std::istream& in;   // a profile given as "-"
+    std::istream& in;   // a profile or a list of cards given as "-"
     const Clock& clock;
+    int width;  // of the terminal, for text people read
     int status = 0;
 
     void Fail(int code) { status = std::max(status, code); }
@@ -28,6 +29,14 @@ struct Context {
     void Say(const Card& card, const std::vector<std::string>& notes);
     // "failed CARD: REASON" and exit status 1.
     void CardFailed(const Card& card, const std::string& reason);
+    // The same for a card that is no card (it does not exist): exit status 2.
+    void CardRefused(const Card& card, const std::string& reason);
+};
+
+// The cards a command is given: its CARD operands, then those of --cards-from.
+struct CardOperands {
+    std::vector<std::string> given;
+    std::string from;  // a file with a card a line, or - for standard input
 };
 
 // Cards as written, each resolved up front so that a bad one stops the command before any
@@ -47,8 +56,19 @@ using CardChange = std::function<std::string(const Card&, LoadedCard&)>;
 void ChangeEachCard(Context& context, const std::vector<Card>& cards, const CardChange& change,
                     const WriteOptions& options);
 
-// A command's CARD operands, which a writing command needs: "." is the current folder.
-CLI::Option* AddCardOperands(CLI::App& command, std::vector<std::string>& cards);
+// A command's CARD operands and --cards-from, one of which a writing command needs: "." is
+// the current folder.
+void AddCardOperands(CLI::App& command, CardOperands& cards,
+                     const std::string& description = "cards (. for the current folder)");
+// --cards-from alone, for a command whose first operand is another thing.
+void AddCardsFrom(CLI::App& command, std::string& from);
+// For a command whose first operand is its card (get, set): with --cards-from, that operand
+// is one of the rest (a key, a setting) instead. Throws BadInput when no card is named.
+CardOperands CardFirst(const std::string& first, const std::string& from,
+                       std::vector<std::string>& rest);
+// The cards named, those of the file after those of the command line. Throws BadInput when
+// `required` and there are none.
+std::vector<std::string> Named(const CardOperands& cards, std::istream& in, bool required);
 // A writing command's --create: a card without config.bin gets one only when asked.
 void AddCreateFlag(CLI::App& command, bool& create);
 

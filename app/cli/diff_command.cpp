@@ -1,5 +1,6 @@
 // diff A B: the settings that differ between two cards or profiles. Against a profile only
 // the settings it holds count, so that it answers "would apply change this card?".
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -77,25 +78,38 @@ bool Compared(const Side& a, const Side& b, const Setting& setting) {
 void AddDiffCommand(CLI::App& app, Context& context) {
     auto* command = app.add_subcommand(
         "diff",
-        "Print the settings that differ between two cards or profiles, one a line; against "
-        "a profile only the settings it holds. Exit status 0 when they agree (apply would "
-        "change nothing), 1 when they differ, 2 when one cannot be read");
+        "Print the settings that differ between two cards or profiles, one a line (for "
+        "several, each line after the name of B); against a profile only the settings it "
+        "holds. Exit status 0 when they agree (apply would change nothing), 1 when they "
+        "differ, 2 when one cannot be read");
     auto first = std::make_shared<std::string>();
     auto second = std::make_shared<std::string>();
+    auto from = std::make_shared<std::string>();
     command->add_option("A", *first, "a card or a profile (- for standard input)")->required();
-    command->add_option("B", *second, "a card or a profile")->required();
-    command->callback([&context, first, second] {
-        if (*first == "-" && *second == "-") {
+    command->add_option("B", *second, "a card or a profile");
+    AddCardsFrom(*command, *from);
+    command->callback([&context, first, second, from] {
+        std::vector<std::string> others =
+            Named({second->empty() ? std::vector<std::string>{} : std::vector{*second}, *from},
+                  context.in, false);
+        if (others.empty()) {
+            throw BadInput("B is required: a card or a profile to compare A with");
+        }
+        if (std::count(others.begin(), others.end(), "-") + (*first == "-") + (*from == "-") > 1) {
             throw BadInput("only one side can be standard input");
         }
         const Side a = Load(*first, context);
-        const Side b = Load(*second, context);
-        for (const Setting& setting : kSettings) {
-            const std::string left = Text(a, setting.key);
-            const std::string right = Text(b, setting.key);
-            if (Compared(a, b, setting) && left != right) {
-                context.out << setting.key << ": " << left << " -> " << right << '\n';
-                context.Fail(1);
+        for (const std::string& other : others) {
+            const Side b = Load(other, context);
+            // Several cards: each line says whose it is.
+            const std::string whose = others.size() > 1 ? Safe(other) + ": " : "";
+            for (const Setting& setting : kSettings) {
+                const std::string left = Text(a, setting.key);
+                const std::string right = Text(b, setting.key);
+                if (Compared(a, b, setting) && left != right) {
+                    context.out << whose << setting.key << ": " << left << " -> " << right << '\n';
+                    context.Fail(1);
+                }
             }
         }
     });

@@ -1,9 +1,14 @@
 // export CARD: the settings of a card as a JSON profile, all or some.
 #include <algorithm>
+#include <cerrno>
+#include <fstream>
+#include <system_error>
 
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
 #include "app/cli/profile.h"
+#include "app/cli/safe_text.h"
+#include "settings/folder_path.h"
 
 namespace vesko::cli {
 
@@ -29,6 +34,18 @@ std::vector<const Setting*> Chosen(const std::vector<std::string>& only,
     return chosen;
 }
 
+// The bytes as they are, whatever redirection a shell would have done to them.
+void WriteProfileFile(const std::string& path, const std::string& profile) {
+    std::ofstream file(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
+    file << profile;
+    file.close();
+    if (!file) {
+        const int reason = errno;
+        throw CardFailed("could not write " + Safe(path) + ": " +
+                         std::generic_category().message(reason ? reason : EIO));
+    }
+}
+
 }  // namespace
 
 void AddExportCommand(CLI::App& app, Context& context) {
@@ -40,7 +57,11 @@ void AddExportCommand(CLI::App& app, Context& context) {
     auto card = std::make_shared<std::string>();
     auto only = std::make_shared<std::vector<std::string>>();
     auto except = std::make_shared<std::vector<std::string>>();
+    auto output = std::make_shared<std::string>();
     command->add_option("CARD", *card, "the card (default: the current folder)");
+    command->add_option("--output,-o", *output,
+                        "write the profile to this file, in UTF-8, rather than to standard "
+                        "output");
     auto* only_option = command->add_option("--only", *only, "only these settings: KEY,...")
                             ->delimiter(',')
                             ->allow_extra_args(false);  // the card after it is no key
@@ -48,7 +69,7 @@ void AddExportCommand(CLI::App& app, Context& context) {
         ->delimiter(',')
         ->allow_extra_args(false)
         ->excludes(only_option);
-    command->callback([&context, card, only, except] {
+    command->callback([&context, card, only, except, output] {
         const std::vector<const Setting*> settings = Chosen(*only, *except);
         const Card resolved = ResolveCards(card->empty() ? std::vector<std::string>{}
                                                          : std::vector<std::string>{*card},
@@ -62,7 +83,12 @@ void AddExportCommand(CLI::App& app, Context& context) {
             if (!loaded.odd_size.empty()) {  // read as the window reads it, but said
                 context.err << resolved.name << ": " << loaded.odd_size << '\n';
             }
-            context.out << ProfileJson(loaded.record, settings, context.err);
+            const std::string profile = ProfileJson(loaded.record, settings, context.err);
+            if (output->empty()) {
+                context.out << profile;
+            } else {
+                WriteProfileFile(*output, profile);
+            }
         } catch (const CardFailed& error) {
             context.CardFailed(resolved, error.what());
         }

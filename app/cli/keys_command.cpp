@@ -7,6 +7,7 @@
 #include "app/cli/card_facts.h"
 #include "app/cli/command.h"
 #include "app/cli/values.h"
+#include "app/cli/wrap.h"
 #include "settings/text_conversion.h"
 
 namespace vesko::cli {
@@ -88,12 +89,15 @@ void AddKeysCommand(CLI::App& app, Context& context) {
             key_width = std::max(key_width, row["key"].get<std::string>().size());
             label_width = std::max(label_width, row["label"].get<std::string>().size());
         }
+        std::string table;
         for (const Json& row : rows) {
             const std::string key = row["key"];
             const std::string label = row["label"];
-            context.out << key << std::string(key_width + 2 - key.size(), ' ') << label
-                        << std::string(label_width + 2 - label.size(), ' ') << Takes(row) << '\n';
+            table.append(key).append(key_width + 2 - key.size(), ' ');
+            table.append(label).append(label_width + 2 - label.size(), ' ');
+            table.append(Takes(row)).append(1, '\n');
         }
+        context.out << Wrapped(table, context.width);
     });
 }
 

@@ -2,14 +2,17 @@
 
 #include <algorithm>
 
+#include "app/cli/safe_text.h"
+
 namespace vesko::cli {
 
 namespace {
 
-// Lower case without blanks, for comparing.
+// Lower case without blanks, for comparing; look-alike blanks and hyphens as ASCII.
 std::u16string Folded(std::u16string_view text) {
     std::u16string folded;
-    for (const char16_t c : text) {
+    for (const char16_t typed : text) {
+        const char16_t c = AsciiLookAlike(typed);
         if (c != u' ' && c != u'\t') {
             folded += c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
         }

@@ -1,14 +1,11 @@
 #include "app/cli/profile.h"
 
-#include <cerrno>
-#include <fstream>
 #include <set>
-#include <system_error>
 
 #include "app/cli/cli_errors.h"
 #include "app/cli/list_entries.h"
 #include "app/cli/safe_text.h"
-#include "settings/folder_path.h"
+#include "app/cli/text_file.h"
 #include "settings/text_conversion.h"
 
 namespace vesko::cli {
@@ -96,48 +93,6 @@ private:
     Profile profile_;
 };
 
-std::string ReadAtMostLimit(std::istream& in, const std::string& name) {
-    std::string text(kMaxProfileBytes + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.bad()) {
-        throw BadInput("cannot read the profile " + Safe(name));
-    }
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    if (text.size() > kMaxProfileBytes) {
-        throw BadInput("the profile " + Safe(name) + " is larger than 64 KiB");
-    }
-    return text;
-}
-
-// A profile is a file someone wrote; anything else could block for ever or is a mix-up.
-std::string ReadProfileText(const std::string& path, std::istream& standard_input) {
-    if (path == "-") {
-        return ReadAtMostLimit(standard_input, "on standard input");
-    }
-    const std::filesystem::path file = PathFromUtf8(path);
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(file, error);
-    const std::string name = Safe(path);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        throw BadInput(name + " does not exist");
-    }
-    if (std::filesystem::is_directory(status)) {
-        throw BadInput(name + " is a folder, not a profile (a JSON file, or - for standard input)");
-    }
-    if (!error && !std::filesystem::is_regular_file(status)) {
-        throw BadInput(name +
-                       " is not a regular file; a profile is a JSON file, or - for "
-                       "standard input");
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        const int reason = errno;
-        throw BadInput("cannot read the profile " + name + ": " +
-                       std::generic_category().message(reason ? reason : EIO));
-    }
-    return ReadAtMostLimit(in, name);
-}
-
 }  // namespace
 
 Profile ParseProfile(std::string_view json) {
@@ -147,7 +102,8 @@ Profile ParseProfile(std::string_view json) {
 }
 
 Profile ReadProfile(const std::string& path, std::istream& standard_input) {
-    const std::string text = ReadProfileText(path, standard_input);
+    const std::string text =
+        ReadTextFile(path, standard_input, {"profile", "a JSON file", kMaxProfileBytes, "64 KiB"});
     try {
         return ParseProfile(text);
     } catch (const BadInput& error) {

@@ -11,7 +11,7 @@ namespace vesko::cli {
 namespace {
 
 std::string Hex(const char* format, unsigned value) {
-    char buffer[8];
+    char buffer[16];
     std::snprintf(buffer, sizeof buffer, format, value);
     return buffer;
 }
@@ -66,6 +66,41 @@ std::string Quoted(std::string_view text) {
     quoted += Safe(text);
     quoted += '"';
     return quoted;
+}
+
+std::string LookAlikeNote(std::string_view text) {
+    std::size_t position = 1;
+    while (!text.empty()) {
+        // Control characters and bytes that are no UTF-8 show escaped already.
+        const Leading leading = LeadingCharacter(text);
+        if (leading.length > 1) {
+            return " (" + Hex("U+%04X", leading.unit) + " at " + std::to_string(position) + ")";
+        }
+        text.remove_prefix(1);
+        ++position;
+    }
+    return {};
+}
+
+char16_t AsciiLookAlike(char16_t c) {
+    if (c == 0x00A0 || c == 0x2007 || c == 0x202F) {
+        return u' ';
+    }
+    if ((c >= 0x2010 && c <= 0x2013) || c == 0x2212) {
+        return u'-';
+    }
+    return c;
+}
+
+std::string AsciiLookAlikes(std::string_view text) {
+    std::optional<std::u16string> decoded = DecodeUtf8(text);
+    if (!decoded) {
+        return std::string(text);
+    }
+    for (char16_t& c : *decoded) {
+        c = AsciiLookAlike(c);
+    }
+    return ToUtf8(*decoded);
 }
 
 std::u16string TypedText(std::string_view text, std::string_view what) {

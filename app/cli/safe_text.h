@@ -13,6 +13,15 @@ std::string Safe(std::string_view text);
 // The same in double quotes.
 std::string Quoted(std::string_view text);
 
+// The first character of `text` beyond ASCII, as " (U+2011 at 6)" (its position counted in
+// characters from 1), for a name that looks like another; empty where there is none.
+std::string LookAlikeNote(std::string_view text);
+
+// Blanks and hyphens as people's tools type them (a no-break space, a Unicode hyphen or minus
+// sign) as the ASCII ones they look like.
+std::string AsciiLookAlikes(std::string_view text);
+char16_t AsciiLookAlike(char16_t c);
+
 // Typed text (a key, a value) as the settings take it. Throws BadInput naming `what` where
 // it is not valid UTF-8, rather than guess at other characters.
 std::u16string TypedText(std::string_view text, std::string_view what);

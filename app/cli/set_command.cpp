@@ -40,19 +40,22 @@ void AddSetCommand(CLI::App& app, Context& context) {
     auto card = std::make_shared<std::string>();
     auto assignments = std::make_shared<std::vector<std::string>>();
     auto options = std::make_shared<WriteOptions>();
-    command->add_option("CARD", *card, "the card (. for the current folder)")->required();
+    auto from = std::make_shared<std::string>();
+    command->add_option("CARD", *card, "the card (. for the current folder)");
     command->add_option("KEY=VALUE", *assignments, "settings to change");
+    AddCardsFrom(*command, *from);
     AddCreateFlag(*command, options->create);
-    command->callback([&context, card, assignments, options] {
-        if (assignments->empty()) {
-            throw BadInput(card->find('=') != std::string::npos
+    command->callback([&context, card, assignments, options, from] {
+        std::vector<std::string> changes = *assignments;
+        const CardOperands cards = CardFirst(*card, *from, changes);
+        if (changes.empty()) {
+            throw BadInput(from->empty() && card->find('=') != std::string::npos
                                ? "the card comes first: vesko-cli set CARD KEY=VALUE..."
                                : "KEY=VALUE is required: the settings to change");
         }
-        const std::vector<SettingValue> values = ParseAssignments(*assignments);
-        const Card resolved = ResolveCard(*card);
+        const std::vector<SettingValue> values = ParseAssignments(changes);
         ChangeEachCard(
-            context, {resolved},
+            context, ResolveCards(Named(cards, context.in, true), context.err, "written"),
             [&values](const Card&, LoadedCard& loaded) {
                 for (const SettingValue& value : values) {
                     if (IsWifiSetting(*value.setting) && HasWifiLock(loaded.record)) {

@@ -79,22 +79,27 @@ void AddShowCommand(CLI::App& app, Context& context) {
                                        "Show every setting of each card, as the window "
                                        "shows it, then the firmware version, the time "
                                        "of the last save and whether a format is asked");
-    auto cards = std::make_shared<std::vector<std::string>>();
+    auto cards = std::make_shared<CardOperands>();
     auto json = std::make_shared<bool>(false);
     auto keys = std::make_shared<bool>(false);
-    command->add_option("CARD", *cards, "cards (default: the current folder)");
+    AddCardOperands(*command, *cards, "cards (default: the current folder)");
     command->add_flag("--keys", *keys, "print each setting's key before its label");
     command->add_flag("--json", *json,
                       "print JSON for scripts: an array with an object per card, its "
                       "\"settings\" as a profile takes them, its \"read-only\" facts, and "
                       "\"error\" for a card that could not be read");
     command->callback([&context, cards, json, keys] {
-        const std::vector<Card> resolved = ResolveCards(*cards, context.err, "shown", true);
+        const std::vector<Card> resolved =
+            ResolveCards(Named(*cards, context.in, false), context.err, "shown", true);
         Json all = Json::array();
         for (const Card& card : resolved) {
             try {
-                if (!card.problem.empty()) {
-                    throw CardFailed(card.problem);
+                if (!card.problem.empty()) {  // no card at all: refused, the others shown
+                    context.CardRefused(card, card.problem);
+                    if (*json) {
+                        all.push_back({{"card", card.argument}, {"error", card.problem}});
+                    }
+                    continue;
                 }
                 const LoadedCard loaded = ReadCard(card, context.err);
                 if (*json) {

@@ -44,14 +44,16 @@ SettingValue ParseEntry(const Setting& setting, std::u16string_view text) {
         return {&setting, ListEntry(*setting.table, *byte)};
     }
     Refuse(setting, (Trimmed(text).empty() ? std::string("no value given")
-                                           : Quoted(ToUtf8(text)) + " is not one of its entries") +
+                                           : Quoted(ToUtf8(text)) + LookAlikeNote(ToUtf8(text)) +
+                                                 " is not one of its entries") +
                         "; its entries are " + Entries(setting) +
                         " (or byte:N for the stored byte itself)");
 }
 
 }  // namespace
 
-const Setting& FindKey(std::string_view key) {
+const Setting& FindKey(std::string_view written) {
+    const std::string key = AsciiLookAlikes(written);
     if (const Setting* setting = FindSetting(key)) {
         return *setting;
     }
@@ -63,10 +65,27 @@ const Setting& FindKey(std::string_view key) {
                    [](const Setting& setting) { return setting.key; });
     std::transform(kCardFacts.begin(), kCardFacts.end(), std::back_inserter(keys),
                    [](const CardFact& fact) { return fact.key; });
-    const auto nearest = NearMatch(key, keys);
-    throw BadInput("unknown key " + Quoted(key) +
-                   (nearest ? "; did you mean \"" + std::string(*nearest) + "\"?"
-                            : "; vesko-cli keys lists them"));
+    std::vector<std::string_view> suggested;
+    if (const auto nearest = NearMatch(key, keys)) {
+        suggested.push_back(*nearest);
+    } else if (key.size() >= 3) {  // a part of a key: "ssid", "firmware"
+        std::copy_if(keys.begin(), keys.end(), std::back_inserter(suggested),
+                     [&key](std::string_view candidate) {
+                         return candidate.find(key) != std::string_view::npos;
+                     });
+    }
+    std::string hint = "; vesko-cli keys lists them";
+    if (!suggested.empty() && suggested.size() <= 3) {
+        hint = "; did you mean ";
+        for (std::size_t i = 0; i < suggested.size(); ++i) {
+            hint += (i == 0                      ? ""
+                     : i + 1 == suggested.size() ? " or "
+                                                 : ", ") +
+                    Quoted(suggested[i]);
+        }
+        hint += "?";
+    }
+    throw BadInput("unknown key " + Quoted(written) + LookAlikeNote(written) + hint);
 }
 
 // Texts and numbers go through the window's rule for each typed character, then through

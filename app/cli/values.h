@@ -20,7 +20,7 @@ struct SettingValue {
 
 // Throws BadInput: an unknown key (with the key meant, where one is near), or one of the
 // read-only keys show prints.
-const Setting& FindKey(std::string_view key);
+const Setting& FindKey(std::string_view written);
 
 // `written` as UTF-8. Throws BadInput with the window's message where it has one, or the
 // list's entries; an empty number or list is refused (an empty text is the window's to judge).
