@@ -124,6 +124,7 @@ TEST_F(CliTest, RefusalsWriteNothing) {
     std::ofstream("latin1.json") << "{\"audio\": \"\xE9\"}";
     std::ofstream("no-mark.json") << std::string("{\0\"\0", 4);
     std::ofstream("nothing.txt") << "# no card yet\n";
+    std::ofstream("zero.txt") << std::string("card\ncard\0/..\n", 12);
     std::filesystem::create_directories("folder/config.bin");
     const struct {
         std::vector<std::string> arguments;
@@ -176,6 +177,8 @@ TEST_F(CliTest, RefusalsWriteNothing) {
         {{"apply", "latin1.json", "card"}, "latin1.json is not UTF-8 text (byte 0xe9 at 12)"},
         {{"apply", "no-mark.json", "card"}, "looks like UTF-16 without a byte-order mark; save"},
         {{"show", "--cards-from", "nothing.txt"}, "nothing.txt names no card"},
+        {{"set", "--cards-from", "zero.txt", "audio=ON"}, "line 2 holds a NUL character"},
+        {{"export", "card", "-o", "card/CONFIG.BIN."}, "is a card's settings file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

@@ -89,6 +89,26 @@ std::string UnknownOption(const CLI::App& owner, const std::string& word) {
            (nearest ? "; did you mean \"" + std::string(*nearest) + "\"?" : "");
 }
 
+// A word on the command line as the parser will take it.
+struct Word {
+    bool is_option = false;
+    const CLI::Option* option = nullptr;  // null: unknown (or --version)
+    bool value_follows = false;           // the next word is its value, whatever it looks like
+};
+
+Word Classify(const CLI::App& owner, const std::string& word) {
+    if (word.size() < 2 || !word.starts_with('-')) {
+        return {};
+    }
+    // -oFILE: a short option with its value attached.
+    const bool attached = !word.starts_with("--") && word.size() > 2;
+    const std::string name = attached ? word.substr(0, 2) : word.substr(0, word.find('='));
+    const CLI::Option* option = owner.get_option_no_throw(name);
+    return {true, option,
+            option != nullptr && option->get_items_expected_max() != 0 && !attached &&
+                word.find('=') == std::string::npos};
+}
+
 // What the option parser would only call "not expected" or "a subcommand is required":
 // an unknown command or option, named as such, before any command runs.
 void CheckWords(CLI::App& app, const std::vector<std::string>& arguments, CLI::App*& command) {
@@ -102,48 +122,39 @@ void CheckWords(CLI::App& app, const std::vector<std::string>& arguments, CLI::A
             throw BadInput(UnknownCommand(app, first));
         }
     }
-    for (std::size_t i = command ? 1 : 0; i < arguments.size(); ++i) {
-        const std::string& word = arguments[i];
-        if (word == "--") {
-            break;
+    const CLI::App& owner = command ? *command : app;
+    for (std::size_t i = command ? 1 : 0; i < arguments.size() && arguments[i] != "--"; ++i) {
+        const Word word = Classify(owner, arguments[i]);
+        if (word.is_option && word.option == nullptr && arguments[i] != "--version") {
+            throw BadInput(UnknownOption(owner, arguments[i]));
         }
-        const std::string name = word.substr(0, word.find('='));
-        const CLI::App& owner = command ? *command : app;
-        if (word.size() > 1 && word.starts_with('-') && !owner.get_option_no_throw(name) &&
-            name != "--version") {
-            throw BadInput(UnknownOption(owner, word));
-        }
+        i += word.value_follows ? 1 : 0;
     }
 }
 
-// `--` ends the options wherever it stands; the parser honours it only before the first
-// operand, so the options and their values go first, then `--` and every operand in order.
+// The words as the parser takes them as meant. `--` ends the options wherever it stands, but
+// the parser honours it only before the first operand: the options go first, then `--` and
+// every operand in order. An option's value is joined to it, as the parser would not take
+// a value that starts with "-" (-o -x.json) for one.
 std::vector<std::string> OptionsFirst(const CLI::App* command,
                                       const std::vector<std::string>& arguments) {
-    const auto mark = std::find(arguments.begin(), arguments.end(), "--");
-    if (command == nullptr || mark == arguments.end()) {
+    if (command == nullptr) {
         return arguments;
     }
     std::vector<std::string> options{arguments.front()};
     std::vector<std::string> operands;
-    for (auto word = arguments.begin() + 1; word != mark; ++word) {
-        const CLI::Option* option =
-            word->starts_with('-') ? command->get_option_no_throw(word->substr(0, word->find('=')))
-                                   : nullptr;
-        if (option == nullptr) {
-            operands.push_back(*word);
-            continue;
-        }
-        options.push_back(*word);
-        // Every option of ours takes one value or none.
-        if (option->get_items_expected_max() != 0 && word->find('=') == std::string::npos &&
-            word + 1 != mark) {
-            options.push_back(*++word);
+    auto word = arguments.begin() + 1;
+    for (; word != arguments.end() && *word != "--"; ++word) {
+        const Word classified = Classify(*command, *word);
+        (classified.is_option ? options : operands).push_back(*word);
+        if (classified.value_follows && word + 1 != arguments.end()) {
+            options.back() += word->starts_with("--") ? "=" : "";
+            options.back() += *++word;
         }
     }
     options.emplace_back("--");
     options.insert(options.end(), operands.begin(), operands.end());
-    options.insert(options.end(), mark + 1, arguments.end());
+    options.insert(options.end(), word == arguments.end() ? word : word + 1, arguments.end());
     return options;
 }
 
@@ -257,13 +268,14 @@ void ChangeEachCard(Context& context, const std::vector<Card>& cards, const Card
 
 void AddCardOperands(CLI::App& command, CardOperands& cards, const std::string& description) {
     command.add_option("CARD", cards.given, description);
-    AddCardsFrom(command, cards.from);
+    AddCardsFrom(command, cards.from, "beside or instead of CARD");
 }
 
-void AddCardsFrom(CLI::App& command, std::string& from) {
+void AddCardsFrom(CLI::App& command, std::string& from, const std::string& relation) {
     command.add_option("--cards-from", from,
-                       "the cards in a text file, one a line (blank lines and # comments "
-                       "passed over), or - for standard input; beside or instead of CARD");
+                       "the cards in a text file, one a line, from the current folder (blank "
+                       "lines and # comments passed over), or - for standard input; " +
+                           relation);
 }
 
 CardOperands CardFirst(const std::string& first, const std::string& from,
@@ -326,17 +338,17 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     AddStampTimeCommand(app, context);
     AddHelpCommand(app, context);
 
-    // The version, asked of the program or of a command, wherever it is asked.
-    const auto options_end = std::find(arguments.begin(), arguments.end(), "--");
-    if (std::find(arguments.begin(), options_end, "--version") != options_end) {
-        out << "vesko-cli " VESKO_VERSION_TEXT "\n";
-        return Written(out, err, 0);
-    }
     CLI::App* command = nullptr;
     try {
         CheckWords(app, arguments, command);
     } catch (const BadInput& error) {
         return Refused(err, error.what(), command, true);
+    }
+    // The version, asked of the program or of a command, wherever it is asked.
+    const auto options_end = std::find(arguments.begin(), arguments.end(), "--");
+    if (std::find(arguments.begin(), options_end, "--version") != options_end) {
+        out << "vesko-cli " VESKO_VERSION_TEXT "\n";
+        return Written(out, err, 0);
     }
     const std::vector<std::string> ordered = OptionsFirst(command, arguments);
     try {
@@ -353,6 +365,16 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             err,
             what.starts_with("CARD") ? "CARD is required (. for the current folder)" : Safe(what),
             command, true);
+    } catch (const CLI::ExtrasError& error) {
+        // Without the `--` the words were put behind: it is not what the user wrote there.
+        std::string what = error.what();
+        for (std::size_t mark = what.find(" --"); mark != std::string::npos;
+             mark = what.find(" --", mark)) {
+            const bool word = mark + 3 == what.size() || what[mark + 3] == ' ';
+            what.erase(mark, word ? 3 : 0);
+            mark += word ? 0 : 3;
+        }
+        return Refused(err, Safe(what), command, true);
     } catch (const CLI::ParseError& error) {
         return Refused(err, Safe(error.what()), command, true);
     } catch (const BadInput& error) {

@@ -61,7 +61,7 @@ void ChangeEachCard(Context& context, const std::vector<Card>& cards, const Card
 void AddCardOperands(CLI::App& command, CardOperands& cards,
                      const std::string& description = "cards (. for the current folder)");
 // --cards-from alone, for a command whose first operand is another thing.
-void AddCardsFrom(CLI::App& command, std::string& from);
+void AddCardsFrom(CLI::App& command, std::string& from, const std::string& relation);
 // For a command whose first operand is its card (get, set): with --cards-from, that operand
 // is one of the rest (a key, a setting) instead. Throws BadInput when no card is named.
 CardOperands CardFirst(const std::string& first, const std::string& from,

@@ -87,7 +87,7 @@ void AddDiffCommand(CLI::App& app, Context& context) {
     auto from = std::make_shared<std::string>();
     command->add_option("A", *first, "a card or a profile (- for standard input)")->required();
     command->add_option("B", *second, "a card or a profile");
-    AddCardsFrom(*command, *from);
+    AddCardsFrom(*command, *from, "beside or instead of B, each compared with A");
     command->callback([&context, first, second, from] {
         std::vector<std::string> others =
             Named({second->empty() ? std::vector<std::string>{} : std::vector{*second}, *from},

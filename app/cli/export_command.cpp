@@ -1,6 +1,7 @@
 // export CARD: the settings of a card as a JSON profile, all or some.
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <system_error>
 
@@ -9,6 +10,7 @@
 #include "app/cli/profile.h"
 #include "app/cli/safe_text.h"
 #include "settings/folder_path.h"
+#include "settings/settings_file.h"
 
 namespace vesko::cli {
 
@@ -34,16 +36,39 @@ std::vector<const Setting*> Chosen(const std::vector<std::string>& only,
     return chosen;
 }
 
-// The bytes as they are, whatever redirection a shell would have done to them.
-void WriteProfileFile(const std::string& path, const std::string& profile) {
-    std::ofstream file(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
+// The bytes as they are, whatever redirection a shell would have done to them; written beside
+// the file and then put in its place, so that a failure leaves an older profile whole.
+// Returns what went wrong, or nothing.
+std::string WriteProfileFile(const std::string& path, const std::string& profile) {
+    const std::filesystem::path target = PathFromUtf8(path);
+    std::filesystem::path temporary = target;
+    temporary += ".vesko-new";
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
     file << profile;
     file.close();
+    std::error_code error;
     if (!file) {
-        const int reason = errno;
-        throw CardFailed("could not write " + Safe(path) + ": " +
-                         std::generic_category().message(reason ? reason : EIO));
+        error.assign(errno ? errno : EIO, std::generic_category());
+    } else {
+        std::filesystem::rename(temporary, target, error);
     }
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return "could not write " + Safe(path) + ": " + error.message();
+    }
+    return {};
+}
+
+// Windows drops a name's trailing dots and spaces: "config.bin." is config.bin there.
+bool NamesSettingsFile(const std::string& path) {
+    using Name = std::basic_string_view<std::filesystem::path::value_type>;
+    const std::filesystem::path::string_type name = PathFromUtf8(path).filename().native();
+    Name trimmed(name);
+    while (!trimmed.empty() && (trimmed.back() == '.' || trimmed.back() == ' ')) {
+        trimmed.remove_suffix(1);
+    }
+    return IsSettingsFileName(trimmed);
 }
 
 }  // namespace
@@ -60,8 +85,8 @@ void AddExportCommand(CLI::App& app, Context& context) {
     auto output = std::make_shared<std::string>();
     command->add_option("CARD", *card, "the card (default: the current folder)");
     command->add_option("--output,-o", *output,
-                        "write the profile to this file, in UTF-8, rather than to standard "
-                        "output");
+                        "write the profile to this file, in UTF-8, in place of any file of that "
+                        "name, rather than to standard output (-)");
     auto* only_option = command->add_option("--only", *only, "only these settings: KEY,...")
                             ->delimiter(',')
                             ->allow_extra_args(false);  // the card after it is no key
@@ -71,6 +96,10 @@ void AddExportCommand(CLI::App& app, Context& context) {
         ->excludes(only_option);
     command->callback([&context, card, only, except, output] {
         const std::vector<const Setting*> settings = Chosen(*only, *except);
+        if (NamesSettingsFile(*output)) {
+            throw BadInput(Safe(*output) +
+                           " is a card's settings file; a profile needs another name");
+        }
         const Card resolved = ResolveCards(card->empty() ? std::vector<std::string>{}
                                                          : std::vector<std::string>{*card},
                                            context.err, "exported")
@@ -84,10 +113,13 @@ void AddExportCommand(CLI::App& app, Context& context) {
                 context.err << resolved.name << ": " << loaded.odd_size << '\n';
             }
             const std::string profile = ProfileJson(loaded.record, settings, context.err);
-            if (output->empty()) {
+            const std::string failed =
+                output->empty() || *output == "-" ? "" : WriteProfileFile(*output, profile);
+            if (output->empty() || *output == "-") {
                 context.out << profile;
-            } else {
-                WriteProfileFile(*output, profile);
+            } else if (!failed.empty()) {  // the card was read; the profile is what failed
+                context.err << "vesko-cli: export: " << failed << '\n';
+                context.Fail(1);
             }
         } catch (const CardFailed& error) {
             context.CardFailed(resolved, error.what());

@@ -34,7 +34,7 @@ void AddGetCommand(CLI::App& app, Context& context) {
     auto from = std::make_shared<std::string>();
     command->add_option("CARD", *card, "the card (. for the current folder)");
     command->add_option("KEY", *keys, "keys, such as time-zone or firmware-version");
-    AddCardsFrom(*command, *from);
+    AddCardsFrom(*command, *from, "instead of CARD: every operand is then a KEY");
     command->callback([&context, card, keys, from] {
         std::vector<std::string> wanted = *keys;
         const CardOperands cards = CardFirst(*card, *from, wanted);

@@ -97,7 +97,7 @@ void AddKeysCommand(CLI::App& app, Context& context) {
             table.append(label).append(label_width + 2 - label.size(), ' ');
             table.append(Takes(row)).append(1, '\n');
         }
-        context.out << Wrapped(table, context.width);
+        context.out << Wrapped(table, context.width, BreakAt::kBars);
     });
 }
 

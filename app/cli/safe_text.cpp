@@ -74,7 +74,12 @@ std::string LookAlikeNote(std::string_view text) {
         // Control characters and bytes that are no UTF-8 show escaped already.
         const Leading leading = LeadingCharacter(text);
         if (leading.length > 1) {
-            return " (" + Hex("U+%04X", leading.unit) + " at " + std::to_string(position) + ")";
+            // Beyond the first 65,536 characters, a pair of units is one code point.
+            const std::u16string units = DecodeUtf8(text.substr(0, leading.length)).value();
+            const unsigned code =
+                units.size() == 2 ? 0x10000U + ((units[0] - 0xD800U) << 10) + (units[1] - 0xDC00U)
+                                  : units[0];
+            return " (" + Hex("U+%04X", code) + " at " + std::to_string(position) + ")";
         }
         text.remove_prefix(1);
         ++position;

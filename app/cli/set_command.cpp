@@ -43,7 +43,7 @@ void AddSetCommand(CLI::App& app, Context& context) {
     auto from = std::make_shared<std::string>();
     command->add_option("CARD", *card, "the card (. for the current folder)");
     command->add_option("KEY=VALUE", *assignments, "settings to change");
-    AddCardsFrom(*command, *from);
+    AddCardsFrom(*command, *from, "instead of CARD: every operand is then a KEY=VALUE");
     AddCreateFlag(*command, options->create);
     command->callback([&context, card, assignments, options, from] {
         std::vector<std::string> changes = *assignments;

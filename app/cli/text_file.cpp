@@ -105,8 +105,10 @@ std::string ReadTextFile(const std::string& path, std::istream& standard_input,
 }
 
 std::string TextAsUtf8(std::string_view bytes, std::string_view name) {
+    std::size_t skipped = 0;  // for the byte's place in the file
     if (bytes.starts_with(kUtf8Mark)) {
         bytes.remove_prefix(kUtf8Mark.size());
+        skipped = kUtf8Mark.size();
     } else if (bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark)) {
         return FromUtf16(bytes.substr(2), bytes.starts_with(kUtf16LeMark), name);
     }
@@ -119,7 +121,7 @@ std::string TextAsUtf8(std::string_view bytes, std::string_view name) {
         char where[64];
         std::snprintf(where, sizeof where, "(byte 0x%02x at %zu)",
                       static_cast<unsigned>(static_cast<unsigned char>(bytes[invalid])),
-                      invalid + 1);
+                      skipped + invalid + 1);
         Refuse(name, std::string("is not UTF-8 text ") + where);
     }
     return std::string(bytes);

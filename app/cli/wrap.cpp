@@ -33,8 +33,13 @@ bool Starts(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
 }
 
-void WrapLine(std::string_view line, std::size_t width, std::string& out) {
-    const std::size_t indent = std::min(HangingIndent(line), width / 2);
+// Narrower than this, a continued line starts nearer the left than its column.
+constexpr std::size_t kLeastRoom = 24;
+
+void WrapLine(std::string_view line, std::size_t width, BreakAt at, std::string& out) {
+    const std::size_t hanging = HangingIndent(line);
+    const std::size_t indent =
+        hanging + kLeastRoom <= width ? hanging : std::min(hanging, width / 2);
     bool first = true;
     for (;;) {
         const std::size_t room = first ? width : width - indent;
@@ -48,7 +53,8 @@ void WrapLine(std::string_view line, std::size_t width, std::string& out) {
         std::size_t cut = std::string_view::npos;
         std::size_t column = 0;
         for (std::size_t i = 0; i < line.size() && column <= room; ++i) {
-            if (line[i] == ' ' && column >= (first ? indent : std::size_t{1})) {
+            const bool may_break = at == BreakAt::kSpaces || (i > 0 && line[i - 1] == '|');
+            if (line[i] == ' ' && may_break && column >= (first ? indent : std::size_t{1})) {
                 cut = i;
             }
             column += Starts(line[i]) ? 1U : 0U;
@@ -71,12 +77,12 @@ void WrapLine(std::string_view line, std::size_t width, std::string& out) {
 
 }  // namespace
 
-std::string Wrapped(std::string_view text, int width) {
+std::string Wrapped(std::string_view text, int width, BreakAt at) {
     std::string out;
     const auto room = static_cast<std::size_t>(std::max(width, 20));
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        WrapLine(text.substr(0, end), room, out);
+        WrapLine(text.substr(0, end), room, at, out);
         if (end == std::string_view::npos) {
             out.pop_back();  // the text had no line break at its end
             break;

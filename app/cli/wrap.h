@@ -13,6 +13,8 @@ inline constexpr int kDefaultWidth = 80;
 // in start under the text of a column (after a run of two or more spaces), as help and the
 // key table lay it out, else under the line's own start. A word longer than the width stays
 // whole.
-std::string Wrapped(std::string_view text, int width);
+// kBars: only after a " | ", so that a list of entries breaks between entries.
+enum class BreakAt { kSpaces, kBars };
+std::string Wrapped(std::string_view text, int width, BreakAt at = BreakAt::kSpaces);
 
 }  // namespace vesko::cli
