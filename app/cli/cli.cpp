@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <iterator>
 #include <optional>
 #include <sstream>
 
@@ -79,9 +80,9 @@ std::string UnknownCommand(CLI::App& app, const std::string& name) {
 std::string UnknownOption(const CLI::App& owner, const std::string& word) {
     std::vector<std::string> names{"--help"};
     for (const CLI::Option* option : owner.get_options()) {
-        for (const std::string& name : option->get_lnames()) {
-            names.push_back("--" + name);
-        }
+        const std::vector<std::string>& long_names = option->get_lnames();
+        std::transform(long_names.begin(), long_names.end(), std::back_inserter(names),
+                       [](const std::string& name) { return "--" + name; });
     }
     const std::vector<std::string_view> views(names.begin(), names.end());
     const auto nearest = NearMatch(word.substr(0, word.find('=')), views);

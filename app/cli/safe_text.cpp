@@ -1,5 +1,6 @@
 #include "app/cli/safe_text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -102,9 +103,7 @@ std::string AsciiLookAlikes(std::string_view text) {
     if (!decoded) {
         return std::string(text);
     }
-    for (char16_t& c : *decoded) {
-        c = AsciiLookAlike(c);
-    }
+    std::transform(decoded->begin(), decoded->end(), decoded->begin(), AsciiLookAlike);
     return ToUtf8(*decoded);
 }
 
