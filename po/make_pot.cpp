@@ -23,6 +23,7 @@ namespace vesko {
 namespace {
 
 struct Entry {
+    std::u16string_view context;  // empty for most texts
     std::u16string text;
     std::vector<std::string> notes;
 };
@@ -32,7 +33,7 @@ constexpr std::u16string_view kKept[] = {u"MPH (0-255)"};
 
 class Template {
 public:
-    void Add(std::u16string_view text, const std::string& note) {
+    void Add(std::u16string_view text, const std::string& note, std::u16string_view context = {}) {
         while (text.ends_with(u' ')) {  // the lookup keeps a caption's trailing space
             text.remove_suffix(1);
         }
@@ -40,10 +41,12 @@ public:
             std::find(std::begin(kKept), std::end(kKept), text) != std::end(kKept)) {
             return;
         }
-        const auto known = std::find_if(entries_.begin(), entries_.end(),
-                                        [text](const Entry& entry) { return entry.text == text; });
+        const auto known =
+            std::find_if(entries_.begin(), entries_.end(), [text, context](const Entry& entry) {
+                return entry.text == text && entry.context == context;
+            });
         if (known == entries_.end()) {
-            entries_.push_back({std::u16string(text), {note}});
+            entries_.push_back({context, std::u16string(text), {note}});
         } else if (std::find(known->notes.begin(), known->notes.end(), note) ==
                    known->notes.end()) {
             known->notes.push_back(note);
@@ -61,6 +64,9 @@ public:
             }
             if (entry.text.find(u"%1") != std::u16string::npos) {
                 std::puts("#, qt-format");
+            }
+            if (!entry.context.empty()) {
+                std::printf("msgctxt %s\n", Quoted(ToUtf8(entry.context)).c_str());
             }
             std::printf("msgid %s\nmsgstr \"\"\n\n", Quoted(ToUtf8(entry.text)).c_str());
         }
@@ -128,8 +134,14 @@ int main() {
     AddDialog(pot, kSettingsDialog, "settings window");
     AddDialog(pot, kAboutDialog, "version box");
     for (const Setting& setting : kSettings) {
-        pot.Add(setting.label, "Name of a setting, which screen readers and messages use");
-        pot.Add(setting.part, "Which of the two inputs of one label, after the setting's name");
+        pot.Add(EnglishName(setting),
+                "The name of a setting, whole, as screen readers say it for its input and as "
+                "messages quote it (\"Another program has changed: %1.\"). Write it as a noun "
+                "phrase in the nominative and in full: no abbreviation, whatever its label has",
+                kSettingNameContext);
+        pot.Add(setting.part,
+                "Which of the two inputs after one label (\"DST Start\") it is: screen readers "
+                "say it after the label and the list's entry");
         const SettingMessages& said = setting.messages;
         AddAll(pot,
                std::initializer_list<std::u16string_view>{said.too_long, said.bad_character,

@@ -10,10 +10,12 @@ namespace vesko {
 namespace {
 
 constexpr Setting List(std::string_view key, std::u16string_view label, Field field,
-                       const ValueTable& table, std::u16string_view part = {}) {
+                       const ValueTable& table, std::u16string_view part = {},
+                       std::u16string_view name = {}) {
     return {.key = key,
             .label = label,
             .part = part,
+            .name = name,
             .field = field,
             .kind = SettingKind::kList,
             .table = &table};
@@ -41,10 +43,14 @@ constexpr std::array kSettingRows = {
     List("speed-stamp", u"Speed Stamp", fields::kSpeedStamp, tables::kSwitch),
     List("dst", u"DST", fields::kDst, tables::kOnOff),
     List("dst-mode", u"DST Mode", fields::kDstMode, tables::kDstMode),
-    List("dst-start-week", u"DST Start", fields::kDstStartWeek, tables::kWeek, u"week"),
-    List("dst-start-month", u"DST Start", fields::kDstStartMonth, tables::kMonth, u"month"),
-    List("dst-stop-week", u"DST Stop", fields::kDstStopWeek, tables::kWeek, u"week"),
-    List("dst-stop-month", u"DST Stop", fields::kDstStopMonth, tables::kMonth, u"month"),
+    List("dst-start-week", u"DST Start", fields::kDstStartWeek, tables::kWeek, u"week",
+         u"DST Start week"),
+    List("dst-start-month", u"DST Start", fields::kDstStartMonth, tables::kMonth, u"month",
+         u"DST Start month"),
+    List("dst-stop-week", u"DST Stop", fields::kDstStopWeek, tables::kWeek, u"week",
+         u"DST Stop week"),
+    List("dst-stop-month", u"DST Stop", fields::kDstStopMonth, tables::kMonth, u"month",
+         u"DST Stop month"),
     List("speed-limit-event", u"Speed Limit Event", fields::kSpeedLimitEvent, tables::kSwitch),
     Setting{.key = "vehicle-number",
             .label = u"Vehicle Number",
@@ -104,13 +110,12 @@ const Setting* FindSetting(std::string_view key) {
     return it == kSettings.end() ? nullptr : &*it;
 }
 
+std::u16string_view EnglishName(const Setting& setting) {
+    return setting.name.empty() ? setting.label : setting.name;
+}
+
 std::u16string DisplayName(const Setting& setting) {
-    std::u16string name = Tr(setting.label);
-    if (!setting.part.empty()) {
-        name += u' ';
-        name += Tr(setting.part);
-    }
-    return name;
+    return TrIn(kSettingNameContext, EnglishName(setting));
 }
 
 }  // namespace vesko

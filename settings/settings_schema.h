@@ -31,6 +31,7 @@ struct Setting {
     std::string_view key = {};       // stable, for scripts: "video-resolution"
     std::u16string_view label = {};  // the window's label of its row, without the trailing blank
     std::u16string_view part = {};   // which input, where one label serves two ("week"); else empty
+    std::u16string_view name = {};   // where one label serves two: the whole name; else the label
     Field field = {};
     SettingKind kind = SettingKind::kList;
     const ValueTable* table = nullptr;  // lists
@@ -48,9 +49,16 @@ extern const std::span<const Setting> kSettings;
 // The setting with that key, or nullptr.
 const Setting* FindSetting(std::string_view key);
 
-// The label, and the part where the label serves two inputs: unique among the settings. In
-// the window's language.
+// What screen readers and messages call a setting ("DST Start week"): unique among the
+// settings, in the window's language. Translated on its own, apart from the row's label, so
+// that each language can say it whole where a label is cut short or a name takes a case.
 std::u16string DisplayName(const Setting& setting);
+
+// The context that sets a setting's name apart from its label in the catalogs.
+inline constexpr std::u16string_view kSettingNameContext = u"setting name";
+
+// The English of DisplayName.
+std::u16string_view EnglishName(const Setting& setting);
 
 // Bytes the recorder owns or the save itself fills: no user setting, never set by key.
 struct RecorderField {

@@ -36,6 +36,20 @@ std::u16string Tr(std::u16string_view english) {
     return std::move(*translated);
 }
 
+std::u16string ContextKey(std::u16string_view context, std::u16string_view english) {
+    std::u16string key(context);
+    key += u'\x04';
+    key += english;
+    return key;
+}
+
+std::u16string TrIn(std::u16string_view context, std::u16string_view english) {
+    const Catalog& catalog = Installed();
+    std::optional<std::u16string> translated =
+        catalog ? catalog(ContextKey(context, english)) : std::nullopt;
+    return translated ? std::move(*translated) : std::u16string(english);
+}
+
 std::u16string TrFill(std::u16string_view pattern,
                       std::initializer_list<std::u16string_view> values) {
     const std::u16string translated = Tr(pattern);

@@ -11,7 +11,9 @@
 
 namespace vesko {
 
-// The translation of `english`, or nothing where the catalog has none.
+// The translation of `english`, or nothing where the catalog has none. A text that needs a
+// translation of its own where the same English means something else carries gettext's
+// context before it, as .mo files key it: "setting name\x04DST Mode".
 using Catalog = std::function<std::optional<std::u16string>(std::u16string_view english)>;
 
 // An empty catalog goes back to English.
@@ -20,6 +22,12 @@ void UseCatalog(Catalog catalog);
 // `english` in the window's language. A caption's trailing space (labels keep one before
 // their frame) stays out of the key and is kept.
 std::u16string Tr(std::u16string_view english);
+
+// `english` as what `context` says it is; see Catalog.
+std::u16string TrIn(std::u16string_view context, std::u16string_view english);
+
+// The key of `english` in `context`, as catalogs hold it.
+std::u16string ContextKey(std::u16string_view context, std::u16string_view english);
 
 // `pattern` with %1 to %9 replaced by `values`, in one pass: a value holding "%1" (a
 // firmware version read from the card) stays as it is.

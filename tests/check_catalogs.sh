@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # check_catalogs.sh TEXTS_TOOL PO_FOLDER: po/vesko.pot holds every text the windows show, and
 # every catalog translates each, keeping its placeholders (%1) and line breaks. A text left
-# as the English on purpose carries the translator comment "# same on purpose".
+# as the English on purpose carries the translator comment "# same on purpose". A setting's
+# name, which messages quote mid-sentence, is never cut short ("Режим летн. вр.." reads as
+# two full stops and is spelt out letter by letter).
 set -uo pipefail
 tool=$1
 po=$2
@@ -33,6 +35,9 @@ for catalog in "$po"/*.po; do
   problems=$(msggrep --invert-match -C -e 'same on purpose' "$catalog" |
              msgexec sh -c "$same_or_broken")
   [ -z "$problems" ] || fail "$name: $problems"
+  cut_short=$(msggrep -J -e '^setting name$' "$catalog" |
+              msgexec sh -c '[ -z "$MSGEXEC_MSGID" ] || { t=$(cat); case $t in *.) echo "$t";; esac; }')
+  [ -z "$cut_short" ] || fail "$name: a setting's name ends in an abbreviation: $cut_short"
 done
 [ "$count" -ge 10 ] || fail "only $count catalogs in $po"
 [ "$status" -eq 0 ] && echo "$count catalogs complete"

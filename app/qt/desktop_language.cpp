@@ -46,7 +46,14 @@ DesktopLanguage::DesktopLanguage(const QLocale& locale, const QString& folder) {
         return;
     }
     UseCatalog([this](std::u16string_view english) -> std::optional<std::u16string> {
-        const QString text = ours_.translate("", ToUtf8(english).c_str());
+        // lrelease keeps a gettext context as the text's disambiguation.
+        const std::size_t split = english.find(u'\x04');
+        const std::string context =
+            split == std::u16string_view::npos ? std::string() : ToUtf8(english.substr(0, split));
+        const std::string text_key =
+            ToUtf8(split == std::u16string_view::npos ? english : english.substr(split + 1));
+        const QString text =
+            ours_.translate("", text_key.c_str(), context.empty() ? nullptr : context.c_str());
         if (text.isEmpty()) {
             return std::nullopt;
         }
