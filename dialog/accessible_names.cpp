@@ -56,9 +56,9 @@ const ControlTemplate* RowLabel(const DialogTemplate& dialog, const ControlTempl
     });
 }
 
-std::u16string AccessiblePart(const ControlTemplate& control) {
+std::u16string NameBeyondLabel(const ControlTemplate& control) {
     const Setting* setting = IsInput(control) ? FindSetting(control.key) : nullptr;
-    return setting != nullptr ? Tr(setting->part) : std::u16string();
+    return setting != nullptr && !setting->name.empty() ? DisplayName(*setting) : std::u16string();
 }
 
 std::u16string AccessibleDescription(const DialogTemplate& dialog, const ControlTemplate& control) {

@@ -16,8 +16,9 @@ std::u16string AccessibleName(const DialogTemplate& dialog, const ControlTemplat
 // The sunken label that starts the input's row, or nullptr.
 const ControlTemplate* RowLabel(const DialogTemplate& dialog, const ControlTemplate& control);
 
-// Which input of its row it is, where one label serves two ("week"); empty elsewhere.
-std::u16string AccessiblePart(const ControlTemplate& control);
+// Where one label serves two inputs, the input's whole name ("DST Start week"), which the
+// label alone does not say; empty elsewhere. For toolkits that name a list by its label.
+std::u16string NameBeyondLabel(const ControlTemplate& control);
 
 // A plain label to the right of an input that goes with its setting ("MPH (0-255)"); empty
 // where there is none.

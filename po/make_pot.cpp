@@ -139,9 +139,6 @@ int main() {
                 "messages quote it (\"Another program has changed: %1.\"). Write it as a noun "
                 "phrase in the nominative and in full: no abbreviation, whatever its label has",
                 kSettingNameContext);
-        pot.Add(setting.part,
-                "Which of the two inputs after one label (\"DST Start\") it is: screen readers "
-                "say it after the label and the list's entry");
         const SettingMessages& said = setting.messages;
         AddAll(pot,
                std::initializer_list<std::u16string_view>{said.too_long, said.bad_character,

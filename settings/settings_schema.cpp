@@ -10,11 +10,9 @@ namespace vesko {
 namespace {
 
 constexpr Setting List(std::string_view key, std::u16string_view label, Field field,
-                       const ValueTable& table, std::u16string_view part = {},
-                       std::u16string_view name = {}) {
+                       const ValueTable& table, std::u16string_view name = {}) {
     return {.key = key,
             .label = label,
-            .part = part,
             .name = name,
             .field = field,
             .kind = SettingKind::kList,
@@ -43,14 +41,11 @@ constexpr std::array kSettingRows = {
     List("speed-stamp", u"Speed Stamp", fields::kSpeedStamp, tables::kSwitch),
     List("dst", u"DST", fields::kDst, tables::kOnOff),
     List("dst-mode", u"DST Mode", fields::kDstMode, tables::kDstMode),
-    List("dst-start-week", u"DST Start", fields::kDstStartWeek, tables::kWeek, u"week",
-         u"DST Start week"),
-    List("dst-start-month", u"DST Start", fields::kDstStartMonth, tables::kMonth, u"month",
+    List("dst-start-week", u"DST Start", fields::kDstStartWeek, tables::kWeek, u"DST Start week"),
+    List("dst-start-month", u"DST Start", fields::kDstStartMonth, tables::kMonth,
          u"DST Start month"),
-    List("dst-stop-week", u"DST Stop", fields::kDstStopWeek, tables::kWeek, u"week",
-         u"DST Stop week"),
-    List("dst-stop-month", u"DST Stop", fields::kDstStopMonth, tables::kMonth, u"month",
-         u"DST Stop month"),
+    List("dst-stop-week", u"DST Stop", fields::kDstStopWeek, tables::kWeek, u"DST Stop week"),
+    List("dst-stop-month", u"DST Stop", fields::kDstStopMonth, tables::kMonth, u"DST Stop month"),
     List("speed-limit-event", u"Speed Limit Event", fields::kSpeedLimitEvent, tables::kSwitch),
     Setting{.key = "vehicle-number",
             .label = u"Vehicle Number",

@@ -30,8 +30,7 @@ struct SettingMessages {
 struct Setting {
     std::string_view key = {};       // stable, for scripts: "video-resolution"
     std::u16string_view label = {};  // the window's label of its row, without the trailing blank
-    std::u16string_view part = {};   // which input, where one label serves two ("week"); else empty
-    std::u16string_view name = {};   // where one label serves two: the whole name; else the label
+    std::u16string_view name = {};   // where one label serves two inputs: the whole name
     Field field = {};
     SettingKind kind = SettingKind::kList;
     const ValueTable* table = nullptr;  // lists

@@ -1,7 +1,7 @@
 """Listens to the running vesko window with Orca, the screen reader, as a blind user would:
 Tab once round every tab stop, then a new entry by keyboard in two lists. Passes when what
-Orca said (the SPEECH OUTPUT lines of its debug log) names each list with its label, its part
-of the row and its entry, and each new entry once it changed.
+Orca said (the SPEECH OUTPUT lines of its debug log) names each list with its label, its whole
+name where the label serves two, and its entry, and each new entry once it changed.
 
 Usage: orca_check.py ORCA_DEBUG_FILE ORCA_PID VESKO_PID
 """
@@ -104,10 +104,10 @@ def main():
             before = fresh(node).name
             press(key)
             if fresh(node).name != before:
-                changes.append((" ".join(heard(node)[:2]).strip(), key, len(keys), node.name))
+                changes.append((heard(node)[1] or heard(node)[0], key, len(keys), node.name))
                 break
         else:
-            changes.append((" ".join(heard(node)[:2]).strip(), "Down or Up", None, before))
+            changes.append((heard(node)[1] or heard(node)[0], "Down or Up", None, before))
 
     # Orca writes out what it said as it ends.
     os.kill(orca_pid, signal.SIGTERM)
@@ -120,7 +120,7 @@ def main():
     tabbed = after[:walk]
     for label, part, entry in shown:
         if not any(hears(speech, (label, part, entry, "combo box")) for _, speech in tabbed):
-            failures.append(f"Tab to {label} {part}".rstrip() + f": Orca never said it with "
+            failures.append(f"Tab to {part or label}: Orca never said it with "
                             f"{entry!r}")
     print(f"orca check: Tab {walk} times round the window, {len(lists)} lists")
     for label, key, pressed, entry in changes:

@@ -105,7 +105,7 @@ TEST_F(QtDialogViewTest, TabOrderFollowsTheTemplateAndOkIsTheDefault) {
 }
 
 // What a screen reader says for an input: a text field's name, or for a list the one label
-// that labels it and the part of the row it is (its description, where there is one).
+// that labels it, or its whole name in its description where the label serves two.
 QString HeardLabel(QAccessibleInterface* input, const ControlTemplate& control) {
     if (input->role() != QAccessible::ComboBox) {
         return input->text(QAccessible::Name);
@@ -116,9 +116,9 @@ QString HeardLabel(QAccessibleInterface* input, const ControlTemplate& control) 
         return {};
     }
     const QString label = labels.first().first->text(QAccessible::Name).trimmed();
-    const QString part = ToQString(AccessiblePart(control));
-    EXPECT_EQ(input->text(QAccessible::Description), part) << control.name;
-    return part.isEmpty() ? label : label + u' ' + part;
+    const QString whole = ToQString(NameBeyondLabel(control));
+    EXPECT_EQ(input->text(QAccessible::Description), whole) << control.name;
+    return whole.isEmpty() ? label : whole;
 }
 
 TEST_F(QtDialogViewTest, ScreenReadersHearEachInputByItsLabelAndEachListByItsEntry) {

@@ -48,7 +48,8 @@ def inputs(node):
 
 
 def heard(node):
-    """What a screen reader says for an input: (label, part, entry or text, enabled)."""
+    """What a screen reader says for an input: (label, whole name where the label serves
+    two, entry or text, enabled)."""
     labels = [r.getTarget(i).name.strip() for r in node.getRelationSet()
               if r.getRelationType() == pyatspi.RELATION_LABELLED_BY
               for i in range(r.getNTargets())]
@@ -91,7 +92,7 @@ def main():
     for node in inputs(find_window(90, pid)):
         label, part, entry, enabled = heard(node)
         count += 1
-        key = label if label in expected or not part else f"{label} {part}"
+        key = label if label in expected or not part else part
         state = "enabled" if enabled else "disabled"
         print(f"{node.getRoleName():9} {key!r:30} {entry!r:20} {state}")
         if not label:

@@ -90,7 +90,7 @@ void LabelLists(const DialogTemplate& layout, const TemplateWidgets& widgets) {
         }
         std::u16string description = AccessibleDescription(layout, control);
         if (description.empty()) {
-            description = AccessiblePart(control);
+            description = NameBeyondLabel(control);
         }
         LabelList(*qobject_cast<QComboBox*>(widget_of(control)),
                   *qobject_cast<QLabel*>(widget_of(*label)), description);

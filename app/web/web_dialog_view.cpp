@@ -115,7 +115,7 @@ void WebDialogView::Build() const {
         const std::u16string name = AccessibleName(dialog_, control);
         std::u16string description = AccessibleDescription(dialog_, control);
         if (description.empty()) {
-            description = AccessiblePart(control);
+            description = NameBeyondLabel(control);
         }
         const std::string element(control.name);
         const std::string key(control.key);
