@@ -16,7 +16,8 @@ if ! "$tool" | cmp -s - "$template"; then
 fi
 # msgfmt --desktop and --xml take only the languages LINGUAS names, and pass over the rest.
 languages() { for catalog in "$po"/*.po; do basename "$catalog" .po; done; }
-if [ -f "$po/LINGUAS" ] && [ "$(tr -s ' ' '\n' <"$po/LINGUAS" | sort)" != "$(languages | sort)" ]; then
+if [ -f "$po/LINGUAS" ] &&
+   [ "$(tr -s ' ' '\n' <"$po/LINGUAS" | sort)" != "$(languages | sort)" ]; then
   fail "$po/LINGUAS does not name exactly the catalogs there"
 fi
 
