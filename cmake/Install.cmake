@@ -32,7 +32,6 @@ endif()
 include(GNUInstallDirs)
 set(share ${CMAKE_INSTALL_DATADIR})
 install(TARGETS vesko vesko-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/res/${VESKO_APP_ID}.desktop DESTINATION ${share}/applications)
 foreach(size 48 128 256)
   set(png ${PROJECT_SOURCE_DIR}/res/icons/vesko-${size}.png)
   if(size EQUAL 128)
@@ -43,7 +42,25 @@ foreach(size 48 128 256)
 endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/res/${VESKO_APP_ID}.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/${VESKO_APP_ID}.metainfo.xml @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/${VESKO_APP_ID}.metainfo.xml DESTINATION ${share}/metainfo)
+
+# The menu entry and the metainfo in every language po/package/LINGUAS names, merged by msgfmt
+# from the English ones; msgfmt finds the metainfo's rules (appstream's) by the file's name.
+find_program(MSGFMT msgfmt REQUIRED)
+set(po ${PROJECT_SOURCE_DIR}/po/package)
+file(GLOB package_catalogs CONFIGURE_DEPENDS ${po}/*.po)
+function(vesko_install_translated mode english destination)
+  get_filename_component(name ${english} NAME)
+  set(translated ${CMAKE_BINARY_DIR}/translated/${name})
+  add_custom_command(OUTPUT ${translated}
+                     COMMAND ${MSGFMT} --${mode} --template=${english} -d ${po} -o ${translated}
+                     DEPENDS ${english} ${po}/LINGUAS ${package_catalogs} VERBATIM)
+  add_custom_target(vesko_translated_${mode} ALL DEPENDS ${translated})
+  install(FILES ${translated} DESTINATION ${destination})
+endfunction()
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/translated)
+vesko_install_translated(desktop ${PROJECT_SOURCE_DIR}/res/${VESKO_APP_ID}.desktop
+                         ${share}/applications)
+vesko_install_translated(xml ${CMAKE_BINARY_DIR}/${VESKO_APP_ID}.metainfo.xml ${share}/metainfo)
 
 # Debian wants the man page and the changelog compressed, without a time stamp inside.
 execute_process(COMMAND date -u -R -d ${VESKO_RELEASE_DATE}

@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# check_catalogs.sh TEXTS_TOOL PO_FOLDER: po/vesko.pot holds every text the windows show, and
-# every catalog translates each, keeping its placeholders (%1) and line breaks. A text left
-# as the English on purpose carries the translator comment "# same on purpose". A setting's
-# name, which messages quote mid-sentence, is never cut short ("Режим летн. вр.." reads as
-# two full stops and is spelt out letter by letter).
+# check_catalogs.sh TEXTS_TOOL PO_FOLDER: the folder's template (po/vesko.pot, the windows'
+# texts; po/package/vesko-package.pot, the menu entry's and metainfo's) is what TEXTS_TOOL
+# writes from the sources now, and every catalog translates each text, keeping its
+# placeholders (%1) and line breaks. A text left as the English on purpose carries the
+# translator comment "# same on purpose". A setting's name, which messages quote
+# mid-sentence, is never cut short ("Режим летн. вр.." reads as two full stops and is spelt
+# out letter by letter).
 set -uo pipefail
 tool=$1
 po=$2
 status=0
 fail() { echo "FAIL: $*" >&2; status=1; }
 
-if ! "$tool" | cmp -s - "$po/vesko.pot"; then
-  fail "po/vesko.pot is not what the program shows: run scripts/update-catalogs"
+template=$(echo "$po"/*.pot)
+if ! "$tool" | cmp -s - "$template"; then
+  fail "$template is not what its sources hold: run scripts/update-catalogs"
+fi
+# msgfmt --desktop and --xml take only the languages LINGUAS names, and pass over the rest.
+languages() { for catalog in "$po"/*.po; do basename "$catalog" .po; done; }
+if [ -f "$po/LINGUAS" ] &&
+   [ "$(tr -s ' ' '\n' <"$po/LINGUAS" | sort)" != "$(languages | sort)" ]; then
+  fail "$po/LINGUAS does not name exactly the catalogs there"
 fi
 
 # msgexec gives the English as MSGEXEC_MSGID and the translation on standard input.
@@ -27,8 +36,8 @@ for catalog in "$po"/*.po; do
   count=$((count + 1))
   name=$(basename "$catalog")
   # Every text of the template, translated and not fuzzy.
-  msgcmp "$catalog" "$po/vesko.pot" >/dev/null 2>&1 ||
-    fail "$name misses translations: $(msgcmp "$catalog" "$po/vesko.pot" 2>&1 | head -3)"
+  msgcmp "$catalog" "$template" >/dev/null 2>&1 ||
+    fail "$name misses translations: $(msgcmp "$catalog" "$template" 2>&1 | head -3)"
   # Placeholders, via each text's qt-format flag, and the header.
   msgfmt --check -o /dev/null "$catalog" 2>/dev/null ||
     fail "$name: $(msgfmt --check -o /dev/null "$catalog" 2>&1 | grep -v warning | head -3)"
