@@ -144,7 +144,7 @@ TEST_F(QtDialogViewTest, ScreenReadersHearEachInputByItsLabelAndEachListByItsEnt
         return QAccessible::queryAccessibleInterface(view.Control(id))->text(which);
     };
     EXPECT_EQ(text(IDC_AUDIO, QAccessible::Name), QStringLiteral("OFF"));
-    EXPECT_EQ(text(IDC_DST_START_WEEK, QAccessible::Description), QStringLiteral("week"));
+    EXPECT_EQ(text(IDC_DST_START_WEEK, QAccessible::Description), QStringLiteral("DST Start week"));
     EXPECT_EQ(text(IDC_DATE, QAccessible::Name), QStringLiteral("Date Setting"));
     EXPECT_EQ(text(IDC_SPEED_LIMIT, QAccessible::Description), QStringLiteral("MPH (0-255)"));
 
