@@ -2,8 +2,11 @@
 // never sees a widget.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "settings/folder.h"
 
 namespace vesko {
 
@@ -37,6 +40,9 @@ public:
     virtual MessageResult ShowMessage(std::u16string_view text, std::u16string_view caption,
                                       MessageButtons buttons, MessageIcon icon) = 0;
     virtual void SetCaption(std::u16string_view caption) = 0;
+    // Where the program is started from the card itself, with no chooser before its window:
+    // the folder the user picks for the card instead; nothing where cancelled or not offered.
+    virtual std::optional<Folder> ChooseCardFolder() = 0;
     virtual void EndDialog(DialogResult result) = 0;
 };
 

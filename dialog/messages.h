@@ -28,6 +28,13 @@ inline constexpr std::u16string_view kDefaultSetWarning =
     u"\"Ok\":Default Set( Click DVR \"PANIC KEY\" after \"OK(Save)\" button ).\n\n"
     u"\"Cancel\":Quit.";
 
+// The first write into a folder without config.bin asks first: a window opened anywhere but
+// on the card would otherwise make one there and say "SUCCESS". %1: the folder, whole.
+inline constexpr std::u16string_view kNewFileCaption = u"New config.bin";
+inline constexpr std::u16string_view kNewFileQuestion =
+    u"There is no config.bin in %1. Is this the recorder's SD card? Yes writes a new "
+    u"config.bin there.";
+
 // A save that finds config.bin other than the window showed it asks first: the intro, a
 // line saying what differs, the question.
 inline constexpr std::u16string_view kCardChangedCaption = u"config.bin has changed";
@@ -81,6 +88,8 @@ inline constexpr std::array kAll = {
     kFormatWarning,
     kDefaultSetCaption,
     kDefaultSetWarning,
+    kNewFileCaption,
+    kNewFileQuestion,
     kCardChangedCaption,
     kCardChangedIntro,
     kCardChangedQuestion,

@@ -54,6 +54,8 @@ public:
     void OnDefaultSet();
 
     const SettingsRecord& record() const { return record_; }
+    // The folder the user chose for the card after this window ended, to open it anew there.
+    const std::optional<Folder>& reopen_on() const { return reopen_on_; }
 
 private:
     void ShowSettings(const SettingsRecord& source);
@@ -77,6 +79,9 @@ private:
     FoundSettings WriteCard(SaveKind kind, const MakeRecord& make);
     // Whether to write over the file as it is now, `change` saying how it differs.
     bool AskToWriteOver(SaveKind kind, const std::u16string& change, const CardFile* now);
+    // Whether a write may make a new config.bin in the folder, where there is none; a "No"
+    // offers the chooser of the card's folder, where the shell has one.
+    bool MayCreateFile();
     // What a save or reset wrote is now what the window shows.
     void Remember(const CardFile& written);
     void ShowRecorderBytes();
@@ -90,6 +95,8 @@ private:
     std::optional<SettingsRecord> tried_;  // what a write that failed may have left in part
     bool unread_ = false;                  // the card's file was there but could not be read
     bool format_answered_ = false;  // "Format SD Card" asked in this window: its byte is ours
+    bool new_file_agreed_ = false;  // "Yes" to making config.bin in this folder
+    std::optional<Folder> reopen_on_;
 };
 
 }  // namespace vesko

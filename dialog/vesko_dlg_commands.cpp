@@ -1,4 +1,6 @@
 // Saving, and the dialog's buttons.
+#include <utility>
+
 #include "dialog/card_change.h"
 #include "dialog/control_ids.h"
 #include "dialog/messages.h"
@@ -89,6 +91,9 @@ SavedBytes CveskoDlg::BytesThisWindowSets(const SettingsRecord& file) const {
 // the question was about.
 FoundSettings CveskoDlg::WriteCard(SaveKind kind, const MakeRecord& make) {
     FoundSettings expected = shown_;
+    if (!expected && !MayCreateFile()) {
+        return std::nullopt;
+    }
     int unasked = 0;
     for (;;) {
         const SettingsRecord wanted = make(expected ? expected->Record() : SettingsRecord());
@@ -133,6 +138,33 @@ bool CveskoDlg::AskToWriteOver(SaveKind kind, const std::u16string& change, cons
                                                   : messages::kCardChangedQuestion);
     return view_.ShowMessage(text, Tr(messages::kCardChangedCaption), MessageButtons::kYesNo,
                              MessageIcon::kQuestion) == MessageResult::kOk;
+}
+
+// Asked only where the folder holds no config.bin now: one that came after the window opened,
+// or one it could not read, is the card-changed question's.
+bool CveskoDlg::MayCreateFile() {
+    if (new_file_agreed_) {
+        return true;
+    }
+    try {
+        if (ReadSettingsFile(folder_)) {
+            return true;
+        }
+    } catch (const SettingsFileError&) {
+        return true;  // there, if unreadable: the write says so
+    }
+    const MessageResult answer = view_.ShowMessage(
+        TrFill(messages::kNewFileQuestion, {FolderAsKnown(folder_)}), Tr(messages::kNewFileCaption),
+        MessageButtons::kYesNo, MessageIcon::kQuestion);
+    if (answer == MessageResult::kOk) {
+        new_file_agreed_ = true;
+        return true;
+    }
+    if (auto chosen = view_.ChooseCardFolder()) {
+        reopen_on_ = std::move(chosen);
+        view_.EndDialog(DialogResult::kCancel);
+    }
+    return false;
 }
 
 void CveskoDlg::Remember(const CardFile& written) {

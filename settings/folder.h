@@ -24,4 +24,8 @@ Folder FolderFromUtf8(std::string_view text);
 // How messages show it: UTF-8 (on POSIX: its bytes as they are).
 std::string FolderText(const Folder& folder);
 
+// The folder as its user knows it, for a question about it: whole, from the drive letter or
+// the root ("E:\\", "/media/ann/CARD"), the current folder included.
+std::u16string FolderAsKnown(const Folder& folder);
+
 }  // namespace vesko

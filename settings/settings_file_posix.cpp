@@ -416,6 +416,16 @@ WriteOutcome CheckWrite(const std::filesystem::path& folder, const FoundSettings
     return WriteOnCard(card, expected, nullptr, kind);
 }
 
+std::u16string FolderAsKnown(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::path whole = std::filesystem::absolute(folder.empty() ? "." : folder, error);
+    whole = error ? folder : whole.lexically_normal();
+    if (whole.has_relative_path() && !whole.has_filename()) {
+        whole = whole.parent_path();  // "/media/card/" said without its last slash
+    }
+    return FromUtf8(whole.string());
+}
+
 std::optional<FileIdentity> CardIdentity(const std::filesystem::path& folder) {
     try {
         const std::optional<std::string> name =

@@ -37,6 +37,9 @@ EM_ASYNC_JS(int, JsCreateFile, (const char* name, const std::uint8_t* bytes, int
     return await Module.veskoCard.call(
         "create", [UTF8ToString(name), HEAPU8.slice(bytes, bytes + size)]);
 });
+EM_ASYNC_JS(int, JsCardName, (), {
+    return await Module.veskoCard.call("name", []);
+});
 // What the last call gave: its text (names, one a line, or the reason), its bytes, its number
 // (the file's time of last change).
 EM_JS(char*, JsResultText, (), {
@@ -196,6 +199,12 @@ WriteOutcome CheckWrite(const Folder& /*the page holds the card*/, const FoundSe
                         SaveKind kind) {
     WebCard card;
     return WriteOnCard(card, expected, nullptr, kind);
+}
+
+// The folder the user picked, by the name the browser gives it.
+std::u16string FolderAsKnown(const Folder& /*the page holds the card*/) {
+    const int status = JsCardName();
+    return status == 0 ? FromUtf8(ResultText()) : std::u16string();
 }
 
 std::optional<FileIdentity> CardIdentity(const Folder& /*the page holds one card*/) {

@@ -435,6 +435,28 @@ WriteOutcome CheckWrite(const Folder& folder, const FoundSettings& expected, Sav
     return WriteOnCard(card, expected, nullptr, kind);
 }
 
+std::u16string FolderAsKnown(const Folder& folder) {
+    const std::wstring given =
+        folder.empty() ? std::wstring(L".") : std::wstring(folder.begin(), folder.end());
+    std::wstring whole(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetFullPathNameW(given.c_str(), static_cast<DWORD>(whole.size()),
+                                                whole.data(), nullptr);
+        if (length == 0) {
+            return std::u16string(given.begin(), given.end());
+        }
+        if (length < whole.size()) {
+            whole.resize(length);
+            break;
+        }
+        whole.resize(length);
+    }
+    if (whole.size() > 3 && whole.back() == L'\\') {
+        whole.pop_back();  // "E:\\DCIM", as Explorer shows it; "E:\\" keeps its slash
+    }
+    return {whole.begin(), whole.end()};
+}
+
 std::optional<FileIdentity> CardIdentity(const Folder& folder) {
     std::optional<std::string> name;
     try {

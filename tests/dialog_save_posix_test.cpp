@@ -27,6 +27,7 @@ TEST(DialogSavePosixTest, CardThatTakesNoMoreBytes) {
         ::setrlimit(RLIMIT_FSIZE, &limit);
         OpenedDialog d;
         d.view.Click(IDOK);
+        testing::TakeNewFileQuestions(d.view);
         const bool reported =
             d.view.messages.size() == 1 &&
             d.view.messages[0].text == u"Could not write config.bin: File too large." &&

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
 #include "dialog/control_ids.h"
 #include "fake_dialog_view.h"
 #include "settings/defaults.h"
+#include "settings/folder_path.h"
+#include "settings/text_conversion.h"
 #include "temp_folder.h"
 
 namespace vesko {
@@ -240,6 +243,40 @@ TEST_F(DialogSaveTest, DefaultSetWithoutAFileAndCancelled) {
     d.view.Click(IDC_DEFAULT_SET);
     EXPECT_EQ(ReadConfigBytes(), RecorderFile());
     EXPECT_EQ(d.view.SelectedEntry(IDC_AUDIO), u"ON");
+}
+
+// A window opened beside no config.bin (vesko.exe double-clicked in Downloads) asks before
+// it makes one; Yes holds for the window, No writes nothing and offers the chooser.
+TEST_F(DialogSaveTest, AFolderWithoutConfigBinIsAskedAboutBeforeTheFirstWrite) {
+    const auto asked = [](const testing::FakeDialogView& view) {
+        return std::count_if(view.messages.begin(), view.messages.end(),
+                             [](const auto& m) { return m.caption == u"New config.bin"; });
+    };
+    OpenedDialog d;
+    d.view.answers = {MessageResult::kCancel};
+    d.view.Click(IDOK);
+    ASSERT_EQ(d.view.messages.size(), 1u);
+    EXPECT_EQ(d.view.messages[0].text,
+              u"There is no config.bin in " + FromUtf8(std::filesystem::current_path().string()) +
+                  u". Is this the recorder's SD card? Yes writes a new config.bin there.");
+    EXPECT_EQ(d.view.messages[0].buttons, MessageButtons::kYesNo);
+    EXPECT_FALSE(std::filesystem::exists("config.bin"));
+    EXPECT_EQ(d.view.chooser_offers, 1);
+    EXPECT_FALSE(d.view.ended());
+    d.view.Click(IDC_DEFAULT_SET);  // the warning, then the question: both answered Yes
+    EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(FactoryDefaults()));
+    d.view.Click(IDOK);
+    EXPECT_EQ(asked(d.view), 2);
+    EXPECT_EQ(d.view.ended(), DialogResult::kOk);
+
+    std::filesystem::remove("config.bin");
+    OpenedDialog chosen;
+    chosen.view.answers = {MessageResult::kCancel};
+    chosen.view.chosen_folder = FolderOf("card");
+    chosen.view.Click(IDOK);
+    EXPECT_EQ(chosen.dialog.reopen_on(), FolderOf("card"));
+    EXPECT_EQ(chosen.view.ended(), DialogResult::kCancel);
+    EXPECT_FALSE(std::filesystem::exists("config.bin"));
 }
 
 // A recorder without Wi-Fi keeps whatever its Wi-Fi bytes hold, an empty SSID included, and

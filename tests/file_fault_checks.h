@@ -67,6 +67,7 @@ inline void ExpectFailedSaveThenSuccess(
     OpenedDialog d;
     d.view.Choose(IDC_TIME_ZONE, 3);
     with_failure([&d] { d.view.Click(IDOK); });
+    EXPECT_EQ(TakeNewFileQuestions(d.view), card.empty() ? 1 : 0);
     ASSERT_EQ(d.view.messages.size(), 1u);
     EXPECT_EQ(d.view.messages[0].text, message);
     EXPECT_EQ(d.view.messages[0].caption, u"Error");

@@ -169,6 +169,7 @@ TEST(FileFaultsTest, ShortWritesThatGoOnSucceed) {
         const ScopedFileCalls seam(half);
         d.view.Click(IDOK);
     }
+    testing::TakeNewFileQuestions(d.view);
     EXPECT_EQ(d.view.messages.at(0).caption, u"Success");
     EXPECT_EQ(ReadConfigBytes(), testing::SavedAt(FactoryDefaults()));
 }

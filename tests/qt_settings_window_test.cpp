@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <deque>
 #include <vector>
 
 #include "app/qt/app_icon.h"
@@ -31,7 +32,12 @@ protected:
     void Open() {
         view.SetMessagePresenter([this](const MessageRequest& request) {
             shown.push_back(request);
-            return MessageResult::kOk;
+            if (answers.empty()) {
+                return MessageResult::kOk;
+            }
+            const MessageResult answer = answers.front();
+            answers.pop_front();
+            return answer;
         });
         view.Attach(dialog);
         view.Initialize();
@@ -52,6 +58,7 @@ protected:
     QtDialogView view{kSettingsDialog, AppIcon()};
     CveskoDlg dialog{view, clock};
     std::vector<MessageRequest> shown;
+    std::deque<MessageResult> answers;  // Yes or OK once they run out
 };
 
 TEST_F(QtSettingsWindowTest, UserSelectionReachesTheRecord) {
@@ -136,6 +143,23 @@ TEST_F(QtSettingsWindowTest, EditAndSaveEndToEnd) {
     expected.SetByte(fields::kAudio, 0);
     expected.SetText(fields::kVehicleNumber, u"AB_12");
     EXPECT_EQ(testing::ReadConfigBytes(), testing::SavedAt(expected));
+}
+
+TEST_F(QtSettingsWindowTest, EnterBesideNoConfigBinAsksFirst) {
+    Open();
+    auto* vehicle = Get<QLineEdit>(IDC_VEHICLE_NUMBER);
+    vehicle->setFocus();
+    answers = {MessageResult::kCancel};
+    QTest::keyClick(vehicle, Qt::Key_Return);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, u"New config.bin");
+    EXPECT_EQ(shown[0].buttons, MessageButtons::kYesNo);
+    EXPECT_TRUE(view.isVisible()) << "No leaves the window open";
+    EXPECT_FALSE(std::filesystem::exists("config.bin"));
+    QTest::keyClick(vehicle, Qt::Key_Return);
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[2].caption, u"Success");
+    EXPECT_EQ(testing::ReadConfigBytes(), testing::SavedAt(FactoryDefaults()));
 }
 
 TEST_F(QtSettingsWindowTest, PasteKeepsTheFirstLine) {

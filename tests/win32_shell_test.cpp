@@ -11,6 +11,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -399,13 +400,27 @@ TEST_F(Win32ShellTest, TypingIntoAListPicksAnEntryThatReachesTheRecord) {
     });
 }
 
-TEST_F(Win32ShellTest, EnterWithNoFileWritesTheDefaults) {
-    const INT_PTR result =
-        Run([](HWND hwnd) { PressKey(::GetDlgItem(hwnd, IDC_VEHICLE_NUMBER), VK_RETURN); });
+// Beside no config.bin, Enter asks first: No offers the folder chooser and writes nothing,
+// a cancelled chooser leaves the window open; Yes writes the defaults.
+TEST_F(Win32ShellTest, EnterWithNoFileAsksThenWritesTheDefaults) {
+    int offers = 0;
+    view.SetFolderChooser([&offers](HWND) {
+        ++offers;
+        return std::optional<Folder>();
+    });
+    answers = {MessageResult::kCancel};
+    const INT_PTR result = Run([](HWND hwnd) {
+        PressKey(::GetDlgItem(hwnd, IDC_VEHICLE_NUMBER), VK_RETURN);
+        PressKey(::GetDlgItem(hwnd, IDC_VEHICLE_NUMBER), VK_RETURN);
+    });
     EXPECT_EQ(result, IDOK);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].caption, u"Success");
-    EXPECT_EQ(shown[0].icon, MessageIcon::kNone);
+    EXPECT_EQ(offers, 1);
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].caption, u"New config.bin");
+    EXPECT_EQ(shown[0].buttons, MessageButtons::kYesNo);
+    EXPECT_EQ(shown[1].caption, u"New config.bin");
+    EXPECT_EQ(shown[2].caption, u"Success");
+    EXPECT_EQ(shown[2].icon, MessageIcon::kNone);
     SettingsRecord expected = FactoryDefaults();
     EXPECT_EQ(testing::ReadConfigBytes(), testing::SavedAt(expected));
 }

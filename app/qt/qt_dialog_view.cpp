@@ -172,6 +172,11 @@ void QtDialogView::SetCaption(std::u16string_view caption) {
     setWindowTitle(ToQString(caption));
 }
 
+// The Linux program asks for the card before its window opens, where it is not given one.
+std::optional<Folder> QtDialogView::ChooseCardFolder() {
+    return std::nullopt;
+}
+
 void QtDialogView::EndDialog(DialogResult result) {
     done(result == DialogResult::kOk ? QDialog::Accepted : QDialog::Rejected);
 }

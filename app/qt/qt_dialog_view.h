@@ -67,6 +67,7 @@ public:
                               MessageButtons buttons, MessageIcon icon) override;
     void SetCaption(std::u16string_view caption) override;
     void EndDialog(DialogResult result) override;
+    std::optional<Folder> ChooseCardFolder() override;
 
     // Escape and the close box arrive here, as the cancel command.
     void reject() override;

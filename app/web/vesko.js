@@ -255,6 +255,12 @@
       return 0;
     },
 
+    // The picked folder's name, for a question about it.
+    async name() {
+      card.text = card.folder ? card.folder.name : "";
+      return 0;
+    },
+
     // Not there: 1, while the folder itself is; a folder gone with its card throws.
     async missing(error) {
       if (error.name !== "NotFoundError") {

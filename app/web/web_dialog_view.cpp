@@ -174,6 +174,11 @@ MessageResult WebDialogView::ShowMessage(std::u16string_view text, std::u16strin
                : MessageResult::kCancel;
 }
 
+// The page's own button picks another card.
+std::optional<Folder> WebDialogView::ChooseCardFolder() {
+    return std::nullopt;
+}
+
 void WebDialogView::SetCaption(std::u16string_view caption) {
     JsSetCaption(caption.data(), Length(caption));
 }

@@ -28,6 +28,7 @@ public:
                               MessageButtons buttons, MessageIcon icon) override;
     void SetCaption(std::u16string_view caption) override;
     void EndDialog(DialogResult result) override;
+    std::optional<Folder> ChooseCardFolder() override;
 
 private:
     const DialogTemplate& dialog_;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "app/win32/com_handles.h"
 #include "app/win32/win32_dialog_view.h"
 #include "dialog/dialog_template.h"
@@ -20,11 +22,15 @@ BOOL CveskoApp::InitInstance() {
     // to name: this program reads and writes nothing but config.bin.
 
     const ComApartment com;  // screen readers reach the controls' objects through it
-    Win32DialogView view(instance_, kSettingsDialog);
     const SystemClock clock;
-    CveskoDlg dialog(view, clock, card_);
-    view.Attach(dialog);
-    view.DoModal();  // OK or cancel: either way the program ends
+    std::optional<Folder> card = card_;
+    while (card) {  // again on another folder the user chose for the card
+        Win32DialogView view(instance_, kSettingsDialog);
+        CveskoDlg dialog(view, clock, *card);
+        view.Attach(dialog);
+        view.DoModal();  // OK or cancel: either way the program ends
+        card = dialog.reopen_on();
+    }
     return FALSE;
 }
 

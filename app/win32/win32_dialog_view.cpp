@@ -1,7 +1,9 @@
 #include "app/win32/win32_dialog_view.h"
+#include "app/win32/folder_chooser.h"
 
 #include "app/win32/about_dlg.h"
 #include "app/win32/dialog_template_builder.h"
+#include "app/win32/folder_chooser.h"
 #include "app/win32/win32_text.h"
 #include "dialog/about_template.h"
 #include "dialog/accessible_names.h"
@@ -52,7 +54,8 @@ Win32DialogView::Win32DialogView(HINSTANCE instance, const DialogTemplate& layou
       accessible_texts_(AccessibleTexts(layout)),
       icon_(::LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME))),
       about_label_(LoadResourceString(instance, IDS_ABOUTBOX)),
-      presenter_(ShowMessageBox) {}
+      presenter_(ShowMessageBox),
+      chooser_(ChooseFolder) {}
 
 INT_PTR Win32DialogView::DoModal() {
     return ::DialogBoxIndirectParamW(instance_, AsTemplate(template_), nullptr, DialogProc,
@@ -217,6 +220,11 @@ MessageResult Win32DialogView::ShowMessage(std::u16string_view text, std::u16str
 
 void Win32DialogView::SetCaption(std::u16string_view caption) {
     ::SetWindowTextW(hwnd_, ToWide(caption).c_str());
+}
+
+// vesko.exe runs from the card: started anywhere else, this is where the user finds it.
+std::optional<Folder> Win32DialogView::ChooseCardFolder() {
+    return chooser_(hwnd_);
 }
 
 void Win32DialogView::EndDialog(DialogResult result) {

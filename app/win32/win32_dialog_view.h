@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,7 @@ struct Win32Message {
 class Win32DialogView final : public DialogView {
 public:
     using MessagePresenter = std::function<MessageResult(HWND owner, const Win32Message&)>;
+    using FolderChooser = std::function<std::optional<Folder>(HWND owner)>;
 
     Win32DialogView(HINSTANCE instance, const DialogTemplate& layout);
     Win32DialogView(const Win32DialogView&) = delete;
@@ -40,6 +42,7 @@ public:
     // Seams for tests: who answers message boxes, the window-menu label, a hook that runs
     // once the dialog is initialised (inside the modal loop).
     void SetMessagePresenter(MessagePresenter presenter) { presenter_ = std::move(presenter); }
+    void SetFolderChooser(FolderChooser chooser) { chooser_ = std::move(chooser); }
     void SetAboutLabel(std::wstring label) { about_label_ = std::move(label); }
     void SetAfterInit(std::function<void(HWND)> hook) { after_init_ = std::move(hook); }
     HWND hwnd() const { return hwnd_; }
@@ -56,6 +59,7 @@ public:
                               MessageButtons buttons, MessageIcon icon) override;
     void SetCaption(std::u16string_view caption) override;
     void EndDialog(DialogResult result) override;
+    std::optional<Folder> ChooseCardFolder() override;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -74,6 +78,7 @@ private:
     HICON icon_;  // a shared resource icon: the system owns it
     std::wstring about_label_;
     MessagePresenter presenter_;
+    FolderChooser chooser_;
     std::function<void(HWND)> after_init_;
     CveskoDlg* logic_ = nullptr;
     HWND hwnd_ = nullptr;

@@ -1,5 +1,6 @@
 #include "fake_dialog_view.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <stdexcept>
@@ -132,8 +133,22 @@ void FakeDialogView::SetCaption(std::u16string_view caption) {
     caption_ = std::u16string(caption);
 }
 
+std::optional<Folder> FakeDialogView::ChooseCardFolder() {
+    ++chooser_offers;
+    return chosen_folder;
+}
+
 void FakeDialogView::EndDialog(DialogResult result) {
     ended_ = result;
+}
+
+int TakeNewFileQuestions(FakeDialogView& view) {
+    const auto first =
+        std::remove_if(view.messages.begin(), view.messages.end(),
+                       [](const ShownMessage& m) { return m.caption == u"New config.bin"; });
+    const auto taken = static_cast<int>(view.messages.end() - first);
+    view.messages.erase(first, view.messages.end());
+    return taken;
 }
 
 std::vector<std::uint8_t> SavedAt(SettingsRecord record, const LocalTime& time) {

@@ -66,6 +66,9 @@ public:
     std::deque<MessageResult> answers;  // kOk when empty
     // What happens while a message box is open: another program at work, say.
     std::function<void()> while_asking;
+    // What the folder chooser gives, and how often it was offered.
+    std::optional<Folder> chosen_folder;
+    int chooser_offers = 0;
 
     int GetSelection(int id) const override;
     void SetSelection(int id, int index) override;
@@ -79,6 +82,7 @@ public:
                               MessageButtons buttons, MessageIcon icon) override;
     void SetCaption(std::u16string_view caption) override;
     void EndDialog(DialogResult result) override;
+    std::optional<Folder> ChooseCardFolder() override;
 
 private:
     std::map<int, Control> controls_;
@@ -87,6 +91,10 @@ private:
     std::u16string caption_;
     std::optional<DialogResult> ended_;
 };
+
+// Takes out the question a first save beside no config.bin asks (answered Yes unless told
+// otherwise), for tests about what follows it; how many there were.
+int TakeNewFileQuestions(FakeDialogView& view);
 
 // A dialog on a fake view with a fixed clock, opened in the current folder.
 struct OpenedDialog {
