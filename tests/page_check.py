@@ -229,6 +229,20 @@ def main():
         settled(driver)
         check(card_bytes(driver, "changed") == bytes(other), "a refused save wrote")
 
+        # A folder without config.bin is asked about by its name; "No" writes nothing.
+        open_card(driver, "empty", None)
+        click(driver, "IDOK")
+        box = wait_for_box(driver)
+        check(box and box["caption"] == "New config.bin" and
+              box["text"].startswith("There is no config.bin in empty."),
+              f"a folder without config.bin: {box}")
+        answer(driver, "No")
+        settled(driver)
+        check(run(driver, """const folder = await (await navigator.storage.getDirectory())
+                                 .getDirectoryHandle('empty');
+                             for await (const name of folder.keys()) return name;
+                             return null;""") is None, "No made a file")
+
         # Format SD Card, then Default Set: what vesko-cli writes for format and defaults.
         open_card(driver, "reset", sample_bytes)
         click(driver, "IDC_FORMAT_SD")
