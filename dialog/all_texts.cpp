@@ -13,6 +13,7 @@
 #include "settings/file_problems.h"
 #include "settings/file_texts.h"
 #include "settings/settings_schema.h"
+#include "settings/translation.h"
 
 namespace vesko {
 
@@ -113,6 +114,16 @@ std::vector<ShownText> AllTexts() {
         pot.Add(text.english, "What the page around the window in a browser says");
     }
     return std::move(pot).Entries();
+}
+
+std::vector<std::u16string> CatalogKeys() {
+    const std::vector<ShownText> shown = AllTexts();
+    std::vector<std::u16string> keys(shown.size());
+    std::transform(shown.begin(), shown.end(), keys.begin(), [](const ShownText& entry) {
+        return entry.context.empty() ? std::u16string(entry.text)
+                                     : ContextKey(entry.context, entry.text);
+    });
+    return keys;
 }
 
 }  // namespace vesko

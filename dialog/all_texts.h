@@ -16,4 +16,8 @@ struct ShownText {
 
 std::vector<ShownText> AllTexts();
 
+// Each text's key in the catalogs, in the same order: the English, after its context where it
+// has one (ContextKey).
+std::vector<std::u16string> CatalogKeys();
+
 }  // namespace vesko
