@@ -5,8 +5,8 @@
 #include <span>
 #include <string>
 
-#include "app/win32/win32_text.h"
-#include "settings/mo_catalog.h"
+#include "dialog/all_texts.h"
+#include "settings/packed_catalog.h"
 
 namespace vesko {
 
@@ -38,7 +38,7 @@ bool UseLanguage(HINSTANCE instance, const std::wstring& language) {
     if (bytes.empty()) {
         return false;
     }
-    UseMoCatalog(bytes);
+    UsePackedCatalog(bytes, CatalogKeys());
     return true;
 }
 
