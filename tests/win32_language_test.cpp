@@ -10,6 +10,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -75,6 +76,19 @@ TEST(Win32LanguageTest, GermanFromTheProgramsCatalogsEnglishWithoutOne) {
     UseCatalog({});
     EXPECT_EQ(Texts(),
               (std::vector<std::wstring>{L"Quorla Configuration", L"OK (Save)", L"Warning:"}));
+}
+
+// The user's list of display languages as Windows gives it: the first the program speaks wins.
+TEST(Win32LanguageTest, TheFirstOfTheUsersLanguagesThatTheProgramSpeaks) {
+    using namespace std::literals;
+    const auto carried = [](const std::wstring& name) {
+        return ::FindResourceW(::GetModuleHandleW(nullptr), name.c_str(), RT_RCDATA) != nullptr;
+    };
+    EXPECT_EQ(ChooseCatalog(L"nl-NL\0de-DE\0"sv, carried), L"de");
+    EXPECT_EQ(ChooseCatalog(L"pt-BR\0"sv, carried), L"pt_BR");
+    EXPECT_EQ(ChooseCatalog(L"en-US\0de-DE\0"sv, carried), L"");  // English, its own
+    EXPECT_EQ(ChooseCatalog(L"pt-PT\0zh-Hans-CN\0"sv, carried), L"zh_CN");
+    EXPECT_EQ(ChooseCatalog(L"nl-NL\0"sv, carried), L"");
 }
 
 struct ReleaseDc {
