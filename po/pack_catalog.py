@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Packs a language's catalog for vesko.exe (settings/packed_catalog.h): the translations
 of a .mo file made by msgfmt, in the order po/vesko.pot lists their English (the program
-holds that already); deflated, in UTF-8 or UTF-16, whichever is smaller for the language.
+holds that already), deflated after that English, in UTF-8 or UTF-16, whichever is smaller
+for the language.
 
 Usage: pack_catalog.py OUT CATALOG.mo TEMPLATE.pot
 """
@@ -60,8 +61,9 @@ def list_hash(keys):
     return value
 
 
-def deflated(data):
-    packer = zlib.compressobj(9, zlib.DEFLATED, -15, 9)  # raw deflate, no zlib header
+def deflated(data, dictionary):
+    """Raw deflate, with no zlib header, starting from `dictionary`."""
+    packer = zlib.compressobj(9, zlib.DEFLATED, -15, 9, zlib.Z_DEFAULT_STRATEGY, dictionary)
     return packer.compress(data) + packer.flush()
 
 
@@ -72,9 +74,10 @@ def main(out, mo, pot):
         sys.exit(f"{mo}: a translation holds a zero, which ends texts in the packed form")
     choices = []
     for kind, encoding in ((0, "utf-8"), (1, "utf-16-le")):
-        header = struct.pack("<IHH", list_hash(keys), len(keys), kind)
         ended = "".join(found.get(key, "") + "\0" for key in keys).encode(encoding)
-        choices.append(deflated(header + ended))
+        dictionary = "".join(key + "\0" for key in keys).encode(encoding)
+        header = struct.pack("<IHH", list_hash(keys), len(keys), kind)
+        choices.append(header + deflated(ended, dictionary))
     pathlib.Path(out).write_bytes(min(choices, key=len))
 
 

@@ -207,9 +207,11 @@ Codes DynamicCodes(BitReader& bits) {
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> Inflate(std::span<const std::uint8_t> stream,
+                                                 std::span<const std::uint8_t> dictionary,
                                                  std::size_t limit) {
     BitReader bits(stream);
-    std::vector<std::uint8_t> out;
+    std::vector<std::uint8_t> out(dictionary.begin(), dictionary.end());
+    limit += out.size();
     bool last = false;
     while (!last) {
         last = bits.Take(1) == 1;
@@ -225,6 +227,7 @@ std::optional<std::vector<std::uint8_t>> Inflate(std::span<const std::uint8_t> s
             return std::nullopt;
         }
     }
+    out.erase(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(dictionary.size()));
     return out;
 }
 

@@ -1,6 +1,8 @@
 #include "settings/packed_catalog.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <utility>
 
 #include "settings/inflate.h"
@@ -22,32 +24,27 @@ std::uint32_t Word(std::span<const std::uint8_t> bytes, std::size_t offset, std:
     return value;
 }
 
-// The translations, one per text; empty where the bytes do not hold exactly `count`.
-std::vector<std::u16string> Translations(std::span<const std::uint8_t> texts, bool utf16,
-                                         std::size_t count) {
-    const std::size_t unit = utf16 ? 2 : 1;
-    std::vector<std::u16string> translated;
+// `text` in the catalog's encoding (UTF-16 in the machine's order, little-endian wherever
+// vesko runs).
+std::string Encoded(std::u16string_view text, bool utf16) {
+    static_assert(std::endian::native == std::endian::little);
+    return utf16 ? std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2)
+                 : ToUtf8(text);
+}
+
+// The texts ended by zeros in `text`; nothing where it holds other than `count`.
+std::vector<std::u16string> Split(std::u16string_view text, std::size_t count) {
+    std::vector<std::u16string> texts;
     std::size_t start = 0;
-    for (std::size_t end = 0; end + unit <= texts.size(); end += unit) {
-        if (Word(texts, end, unit) != 0) {
-            continue;
-        }
-        const std::span<const std::uint8_t> text = texts.subspan(start, end - start);
-        if (utf16) {
-            std::u16string& units = translated.emplace_back(text.size() / 2, u'\0');
-            for (std::size_t i = 0; i < units.size(); ++i) {
-                units[i] = static_cast<char16_t>(Word(text, 2 * i, 2));
-            }
-        } else {
-            translated.push_back(FromUtf8(
-                std::string_view(reinterpret_cast<const char*>(text.data()), text.size())));
-        }
-        start = end + unit;
+    for (std::size_t end = text.find(u'\0'); end != std::u16string_view::npos;
+         end = text.find(u'\0', start)) {
+        texts.emplace_back(text.substr(start, end - start));
+        start = end + 1;
     }
-    if (translated.size() != count || start != texts.size()) {
-        translated.clear();
+    if (texts.size() != count || start != text.size()) {
+        texts.clear();
     }
-    return translated;
+    return texts;
 }
 
 }  // namespace
@@ -64,13 +61,30 @@ std::uint32_t ListHash(std::span<const std::u16string> keys) {
 
 PackedCatalog::PackedCatalog(std::span<const std::uint8_t> packed,
                              std::vector<std::u16string> keys) {
-    const std::optional<std::vector<std::uint8_t>> bytes = Inflate(packed, kLargest);
-    if (!bytes || bytes->size() < kHeaderSize || Word(*bytes, 0, 4) != ListHash(keys) ||
-        Word(*bytes, 4, 2) != keys.size() || Word(*bytes, 6, 2) > 1) {
+    if (packed.size() < kHeaderSize || Word(packed, 0, 4) != ListHash(keys) ||
+        Word(packed, 4, 2) != keys.size() || Word(packed, 6, 2) > 1) {
         return;
     }
-    translated_ =
-        Translations(std::span(*bytes).subspan(kHeaderSize), Word(*bytes, 6, 2) == 1, keys.size());
+    const bool utf16 = Word(packed, 6, 2) == 1;
+    std::u16string joined;  // what the translations were deflated after
+    for (const std::u16string& key : keys) {
+        joined.append(key).push_back(u'\0');
+    }
+    const std::string dictionary = Encoded(joined, utf16);
+    const std::optional<std::vector<std::uint8_t>> bytes = Inflate(
+        packed.subspan(kHeaderSize),
+        {reinterpret_cast<const std::uint8_t*>(dictionary.data()), dictionary.size()}, kLargest);
+    if (!bytes || (utf16 && bytes->size() % 2 != 0)) {
+        return;
+    }
+    std::u16string texts;
+    if (utf16) {
+        texts.resize(bytes->size() / 2);
+        std::memcpy(texts.data(), bytes->data(), bytes->size());
+    } else {
+        texts = FromUtf8({reinterpret_cast<const char*>(bytes->data()), bytes->size()});
+    }
+    translated_ = Split(texts, keys.size());
     if (!translated_.empty()) {
         keys_ = std::move(keys);
     }

@@ -3,9 +3,10 @@
 // already, each translation in the place its English has in the list of every text the
 // windows show, keyed as catalogs key them (a context before the English where it has one).
 //
-// Packed, before deflate: the list's ListHash (32 bits, little-endian), its number of texts
-// (16 bits), the encoding (16 bits: 0 UTF-8, 1 UTF-16LE), then one translation per text,
-// each ended by a zero; an empty one where the catalog has none.
+// Packed: the list's ListHash (32 bits, little-endian), its number of texts (16 bits), the
+// encoding (16 bits: 0 UTF-8, 1 UTF-16LE), then, deflated, one translation per text, each
+// ended by a zero, an empty one where the catalog has none. The deflate starts from the keys
+// in the same form, which the translations often repeat in part ("config.bin", "%1").
 #pragma once
 
 #include <cstdint>

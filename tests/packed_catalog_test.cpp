@@ -64,10 +64,10 @@ TEST(PackedCatalogTest, InflatesStoredAndFixedBlocksRefusesATruncatedOne) {
         return bytes ? std::optional<std::string>(std::string(bytes->begin(), bytes->end()))
                      : std::nullopt;
     };
-    EXPECT_EQ(text(Inflate(stored, 100)), "vesko");
-    EXPECT_EQ(text(Inflate(fixed, 100)), "vesko vesko vesko");
-    EXPECT_EQ(text(Inflate(fixed, 16)), std::nullopt);
-    EXPECT_EQ(text(Inflate(std::span(fixed).first(8), 100)), std::nullopt);
+    EXPECT_EQ(text(Inflate(stored, {}, 100)), "vesko");
+    EXPECT_EQ(text(Inflate(fixed, {}, 100)), "vesko vesko vesko");
+    EXPECT_EQ(text(Inflate(fixed, {}, 16)), std::nullopt);
+    EXPECT_EQ(text(Inflate(std::span(fixed).first(8), {}, 100)), std::nullopt);
 }
 
 }  // namespace
