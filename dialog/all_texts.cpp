@@ -24,7 +24,7 @@ constexpr std::u16string_view kKept[] = {u"MPH (0-255)"};
 
 class Template {
 public:
-    void Add(std::u16string_view text, const std::string& note, std::u16string_view context = {}) {
+    void Add(std::u16string_view text, Seen seen, std::u16string_view context = {}) {
         while (text.ends_with(u' ')) {  // the lookup keeps a caption's trailing space
             text.remove_suffix(1);
         }
@@ -32,16 +32,14 @@ public:
             std::find(std::begin(kKept), std::end(kKept), text) != std::end(kKept)) {
             return;
         }
-        const auto known =
+        auto known =
             std::find_if(entries_.begin(), entries_.end(), [text, context](const ShownText& entry) {
                 return entry.text == text && entry.context == context;
             });
         if (known == entries_.end()) {
-            entries_.push_back({context, text, {note}});
-        } else if (std::find(known->notes.begin(), known->notes.end(), note) ==
-                   known->notes.end()) {
-            known->notes.push_back(note);
+            known = entries_.insert(known, {context, text, {}});
         }
+        known->seen.push_back(seen);
     }
 
     std::vector<ShownText> Entries() && { return std::move(entries_); }
@@ -50,39 +48,23 @@ private:
     std::vector<ShownText> entries_;
 };
 
-std::string Kind(const ControlTemplate& control) {
-    switch (control.kind) {
-        case ControlKind::kPushButton:
-            return "Button";
-        case ControlKind::kLabel:
-            return (control.styles & kSunken) != 0 ? "Setting label" : "Label";
-        default:
-            return "Control";
-    }
-}
-
-std::string Size(const DialogRect& rect) {
-    return std::to_string(rect.width) + " x " + std::to_string(rect.height) +
-           " dialog units: keep it about as long as the English";
-}
-
-void AddDialog(Template& pot, const DialogTemplate& dialog, const std::string& name) {
-    pot.Add(dialog.caption, "Title of the " + name);
+void AddDialog(Template& pot, const DialogTemplate& dialog, std::string_view name) {
+    pot.Add(dialog.caption, {Place::kTitle, name});
     for (const ControlTemplate& control : dialog.controls) {
-        pot.Add(control.caption, Kind(control) + " in the " + name + ", " + Size(control.rect));
+        pot.Add(control.caption, {Place::kControl, name, &control});
         const ComboBinding* list = FindComboBinding(control.id);
         if (list != nullptr && list->table->words) {
             for (const std::u16string_view entry : list->table->entries) {
-                pot.Add(entry, "Entry of a list in the " + name + ", " + Size(control.rect));
+                pot.Add(entry, {Place::kListEntry, name, &control});
             }
         }
     }
 }
 
 template <typename Texts>
-void AddAll(Template& pot, const Texts& texts, const std::string& note) {
+void AddAll(Template& pot, const Texts& texts, Place place) {
     for (const std::u16string_view text : texts) {
-        pot.Add(text, note);
+        pot.Add(text, {place});
     }
 }
 
@@ -93,25 +75,21 @@ std::vector<ShownText> AllTexts() {
     AddDialog(pot, kSettingsDialog, "settings window");
     AddDialog(pot, kAboutDialog, "version box");
     for (const Setting& setting : kSettings) {
-        pot.Add(EnglishName(setting),
-                "The name of a setting, whole, as screen readers say it for its input and as "
-                "messages quote it (\"Another program has changed: %1.\"). Write it as a noun "
-                "phrase in the nominative and in full: no abbreviation, whatever its label has",
-                kSettingNameContext);
+        pot.Add(EnglishName(setting), {Place::kSettingName}, kSettingNameContext);
         const SettingMessages& said = setting.messages;
         AddAll(pot,
                std::initializer_list<std::u16string_view>{said.too_long, said.bad_character,
                                                           said.too_short, said.saved_too_long,
                                                           said.over_maximum},
-               "What a check of a typed value says");
+               Place::kCheck);
     }
-    pot.Add(messages::kListJoin, "Joins the names in a list of settings, one pair at a time");
-    AddAll(pot, messages::kAll, "A message of the settings window");
-    AddAll(pot, file_texts::kAll, "What a failed access to the card says");
-    AddAll(pot, AllReasons(), "A reason why the card could not be read or written (%2 above)");
-    AddAll(pot, launch_texts::kAll, "The window program's command line (vesko --help, errors)");
+    pot.Add(messages::kListJoin, {Place::kListJoin});
+    AddAll(pot, messages::kAll, Place::kMessage);
+    AddAll(pot, file_texts::kAll, Place::kFileAccess);
+    AddAll(pot, AllReasons(), Place::kReason);
+    AddAll(pot, launch_texts::kAll, Place::kCommandLine);
     for (const page_texts::PageText& text : page_texts::kAll) {
-        pot.Add(text.english, "What the page around the window in a browser says");
+        pot.Add(text.english, {Place::kPage});
     }
     return std::move(pot).Entries();
 }
