@@ -62,9 +62,9 @@ struct Code {
     std::array<std::uint16_t, kMostSymbols> symbols{};
 };
 
-// The code with these lengths per symbol (0: unused); nothing where they over-fill it.
-std::optional<Code> MakeCode(std::span<const std::uint8_t> lengths) {
-    Code code;
+// The code with these lengths per symbol (0: unused); false where they over-fill it.
+bool MakeCode(std::span<const std::uint8_t> lengths, Code& code) {
+    code.counts.fill(0);
     for (const std::uint8_t length : lengths) {
         ++code.counts[length];
     }
@@ -74,7 +74,7 @@ std::optional<Code> MakeCode(std::span<const std::uint8_t> lengths) {
     for (std::size_t length = 1; length <= kLongestCode; ++length) {
         left = left * 2 - code.counts[length];
         if (left < 0) {
-            return std::nullopt;
+            return false;
         }
         first[length + 1] = first[length] + code.counts[length];
     }
@@ -84,7 +84,7 @@ std::optional<Code> MakeCode(std::span<const std::uint8_t> lengths) {
                 static_cast<std::uint16_t>(symbol);
         }
     }
-    return code;
+    return true;
 }
 
 // The next symbol, or -1.
@@ -152,56 +152,54 @@ bool Symbols(BitReader& bits, const Code& literals, const Code& distances,
     }
 }
 
-// A block's codes for literals and lengths, and for distances.
-using Codes = std::pair<std::optional<Code>, std::optional<Code>>;
+// The lengths of a block's codes: `literals` for literals and lengths, then the distances'.
+struct CodeLengths {
+    std::array<std::uint8_t, kMostLengths> lengths{};
+    std::size_t literals = 0;
+    std::size_t count = 0;
+};
 
-Codes FixedCodes() {
-    std::array<std::uint8_t, 288> literals{};
-    literals.fill(8);
-    std::fill(literals.begin() + 144, literals.begin() + 256, 9);
-    std::fill(literals.begin() + 256, literals.begin() + 280, 7);
-    std::array<std::uint8_t, 30> distances{};
-    distances.fill(5);
-    return {MakeCode(literals), MakeCode(distances)};
+CodeLengths FixedLengths() {
+    CodeLengths fixed{.literals = 288, .count = 288 + 30};
+    std::fill_n(fixed.lengths.begin(), 144, 8);
+    std::fill_n(fixed.lengths.begin() + 144, 112, 9);
+    std::fill_n(fixed.lengths.begin() + 256, 24, 7);
+    std::fill_n(fixed.lengths.begin() + 280, 8, 8);
+    std::fill_n(fixed.lengths.begin() + 288, 30, 5);
+    return fixed;
 }
 
-Codes DynamicCodes(BitReader& bits) {
-    const std::size_t literal_count = bits.Take(5) + 257;
-    const std::size_t distance_count = bits.Take(5) + 1;
+bool DynamicLengths(BitReader& bits, CodeLengths& dynamic) {
+    dynamic.literals = bits.Take(5) + 257;
+    dynamic.count = dynamic.literals + bits.Take(5) + 1;
     const std::size_t length_count = bits.Take(4) + 4;
     std::array<std::uint8_t, kLengthOrder.size()> length_lengths{};
     for (std::size_t i = 0; i < length_count; ++i) {
         length_lengths[kLengthOrder[i]] = static_cast<std::uint8_t>(bits.Take(3));
     }
-    const std::optional<Code> length_code = MakeCode(length_lengths);
-    if (!length_code) {
-        return {};
+    Code length_code;
+    if (!MakeCode(length_lengths, length_code)) {
+        return false;
     }
-    const std::size_t count = literal_count + distance_count;
-    std::array<std::uint8_t, kMostLengths> lengths{};
-    for (std::size_t filled = 0; filled < count;) {
-        const int symbol = Decode(bits, *length_code);
+    for (std::size_t filled = 0; filled < dynamic.count;) {
+        const int symbol = Decode(bits, length_code);
         if (symbol < 0 || bits.failed() || (symbol == 16 && filled == 0)) {
-            return {};  // 16 repeats the length before
+            return false;  // 16 repeats the length before
         }
         const std::size_t times = symbol < 16    ? 1
                                   : symbol == 16 ? 3 + bits.Take(2)
                                   : symbol == 17 ? 3 + bits.Take(3)
                                                  : 11 + bits.Take(7);
         const std::uint8_t length = symbol < 16    ? static_cast<std::uint8_t>(symbol)
-                                    : symbol == 16 ? lengths[filled - 1]
+                                    : symbol == 16 ? dynamic.lengths[filled - 1]
                                                    : 0;
-        if (times > count - filled) {
-            return {};
+        if (times > dynamic.count - filled) {
+            return false;
         }
-        std::fill_n(lengths.begin() + static_cast<std::ptrdiff_t>(filled), times, length);
+        std::fill_n(dynamic.lengths.begin() + static_cast<std::ptrdiff_t>(filled), times, length);
         filled += times;
     }
-    if (lengths[kEndOfBlock] == 0) {
-        return {};
-    }
-    const std::span<const std::uint8_t> all(lengths.data(), count);
-    return {MakeCode(all.first(literal_count)), MakeCode(all.subspan(literal_count))};
+    return dynamic.lengths[kEndOfBlock] != 0;
 }
 
 }  // namespace
@@ -212,6 +210,8 @@ std::optional<std::vector<std::uint8_t>> Inflate(std::span<const std::uint8_t> s
     BitReader bits(stream);
     std::vector<std::uint8_t> out(dictionary.begin(), dictionary.end());
     limit += out.size();
+    Code literals;
+    Code distances;
     bool last = false;
     while (!last) {
         last = bits.Take(1) == 1;
@@ -220,8 +220,13 @@ std::optional<std::vector<std::uint8_t>> Inflate(std::span<const std::uint8_t> s
         if (type == 0) {
             read = Stored(bits, out, limit);
         } else if (type <= 2) {
-            const auto [literals, distances] = type == 1 ? FixedCodes() : DynamicCodes(bits);
-            read = literals && distances && Symbols(bits, *literals, *distances, out, limit);
+            CodeLengths lengths = type == 1 ? FixedLengths() : CodeLengths{};
+            const std::span<const std::uint8_t> all(lengths.lengths);
+            read = (type == 1 || DynamicLengths(bits, lengths)) &&
+                   MakeCode(all.first(lengths.literals), literals) &&
+                   MakeCode(all.subspan(lengths.literals, lengths.count - lengths.literals),
+                            distances) &&
+                   Symbols(bits, literals, distances, out, limit);
         }
         if (!read || bits.failed()) {
             return std::nullopt;
