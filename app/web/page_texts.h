@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "settings/text_literal.h"
+
 namespace vesko::page_texts {
 
 struct PageText {
@@ -13,24 +15,26 @@ struct PageText {
 };
 
 inline constexpr std::array kAll = {
-    PageText{"openCard", u"Open card\u2026"},
-    PageText{"openFile", u"Open config.bin\u2026"},
+    PageText{"openCard", kText<u"Open card\u2026">},
+    PageText{"openFile", kText<u"Open config.bin\u2026">},
     PageText{"cardNote",
-             u"Choose the top folder of the recorder's SD card. While this page has it open, "
-             u"no other program should change its config.bin."},
-    PageText{"fileNote",
-             u"Open the config.bin of the recorder's SD card. \"OK (Save)\" downloads the new "
-             u"config.bin: save it onto the card's top folder in place of the old one."},
-    PageText{"written", u"The settings were written to the card."},
-    PageText{"downloaded",
-             u"The new config.bin was downloaded: save it onto the card's top folder in place "
-             u"of the old one."},
-    PageText{"closed", u"Nothing was written."},
+             kText<u"Choose the top folder of the recorder's SD card. While this page has it open, "
+                   u"no other program should change its config.bin.">},
+    PageText{
+        "fileNote",
+        kText<u"Open the config.bin of the recorder's SD card. \"OK (Save)\" downloads the new "
+              u"config.bin: save it onto the card's top folder in place of the old one.">},
+    PageText{"written", kText<u"The settings were written to the card.">},
+    PageText{
+        "downloaded",
+        kText<u"The new config.bin was downloaded: save it onto the card's top folder in place "
+              u"of the old one.">},
+    PageText{"closed", kText<u"Nothing was written.">},
     // The buttons of its boxes.
-    PageText{"ok", u"OK"},
-    PageText{"cancel", u"Cancel"},
-    PageText{"yes", u"Yes"},
-    PageText{"no", u"No"},
+    PageText{"ok", kText<u"OK">},
+    PageText{"cancel", kText<u"Cancel">},
+    PageText{"yes", kText<u"Yes">},
+    PageText{"no", kText<u"No">},
 };
 
 }  // namespace vesko::page_texts
