@@ -95,7 +95,6 @@ private:
     std::optional<SettingsRecord> tried_;  // what a write that failed may have left in part
     bool unread_ = false;                  // the card's file was there but could not be read
     bool format_answered_ = false;  // "Format SD Card" asked in this window: its byte is ours
-    bool new_file_agreed_ = false;  // "Yes" to making config.bin in this folder
     std::optional<Folder> reopen_on_;
 };
 

@@ -141,11 +141,9 @@ bool CveskoDlg::AskToWriteOver(SaveKind kind, const std::u16string& change, cons
 }
 
 // Asked only where the folder holds no config.bin now: one that came after the window opened,
-// or one it could not read, is the card-changed question's.
+// or one it could not read, is the card-changed question's. A "Yes" whose write failed is
+// asked again: the card may have been swapped meanwhile.
 bool CveskoDlg::MayCreateFile() {
-    if (new_file_agreed_) {
-        return true;
-    }
     try {
         if (ReadSettingsFile(folder_)) {
             return true;
@@ -157,7 +155,6 @@ bool CveskoDlg::MayCreateFile() {
         TrFill(messages::kNewFileQuestion, {FolderAsKnown(folder_)}), Tr(messages::kNewFileCaption),
         MessageButtons::kYesNo, MessageIcon::kQuestion);
     if (answer == MessageResult::kOk) {
-        new_file_agreed_ = true;
         return true;
     }
     if (auto chosen = view_.ChooseCardFolder()) {

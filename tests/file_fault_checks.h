@@ -80,6 +80,8 @@ inline void ExpectFailedSaveThenSuccess(
     }
 
     d.view.Click(IDOK);  // over what the failed save left: nothing to ask about
+    // Where it left no file, the first Yes does not hold: the card may be another now.
+    EXPECT_EQ(TakeNewFileQuestions(d.view), card.empty() && file_untouched ? 1 : 0);
     ASSERT_EQ(d.view.messages.size(), 2u);
     EXPECT_EQ(d.view.messages[1].caption, u"Success");
     EXPECT_EQ(ReadConfigBytes().at(8), 3);
