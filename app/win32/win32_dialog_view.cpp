@@ -1,5 +1,4 @@
 #include "app/win32/win32_dialog_view.h"
-#include "app/win32/folder_chooser.h"
 
 #include "app/win32/about_dlg.h"
 #include "app/win32/dialog_template_builder.h"
