@@ -40,7 +40,9 @@ public:
                 failed_ = true;
                 return 0;
             }
-            value |= static_cast<std::uint32_t>(bytes_[position_ / 8] >> (position_ % 8) & 1u) << i;
+            const unsigned bit =
+                (static_cast<unsigned>(bytes_[position_ / 8]) >> (position_ % 8)) & 1u;
+            value |= static_cast<std::uint32_t>(bit) << static_cast<unsigned>(i);
             ++position_;
         }
         return value;
