@@ -36,7 +36,8 @@ inline constexpr int kSaveAttempts = 3;
 inline constexpr std::size_t kMaxSettingsFileSize = 1 << 20;
 
 // An access to config.bin that failed. The message names the file and the reason, ready to
-// be shown to the user: "Could not write config.bin: <reason>.".
+// be shown to the user: "Could not write config.bin: <reason>.", as UTF-16 from message() and
+// as UTF-8 from what(), which a catch-all prints.
 class SettingsFileError : public std::runtime_error {
 public:
     explicit SettingsFileError(std::u16string message, bool write_began = false);

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <string_view>
 
 #include "settings/file_texts.h"
@@ -12,13 +11,6 @@ namespace {
 
 using namespace file_texts;
 
-std::string Narrow(std::u16string_view text) {
-    std::string out(text.size(), '?');
-    std::transform(text.begin(), text.end(), out.begin(),
-                   [](char16_t c) { return c < 0x80 ? static_cast<char>(c) : '?'; });
-    return out;
-}
-
 // `reason` is one of ours or the system's own words, which come in the user's language.
 SettingsFileError Failed(std::u16string_view pattern, std::u16string_view reason) {
     return SettingsFileError(TrFill(pattern, {FromUtf8(kSettingsFileName), Tr(reason)}));
@@ -27,7 +19,7 @@ SettingsFileError Failed(std::u16string_view pattern, std::u16string_view reason
 }  // namespace
 
 SettingsFileError::SettingsFileError(std::u16string message, bool write_began)
-    : std::runtime_error(Narrow(message)),
+    : std::runtime_error(ToUtf8(message)),
       message_(std::move(message)),
       write_began_(write_began) {}
 

@@ -100,6 +100,12 @@ TEST(SettingsFileTest, FolderNamedConfigBinIsUnreadableAndUnwritable) {
     }
 }
 
+// A catch-all that prints what() says the message whole.
+TEST(SettingsFileTest, WhatIsTheMessageInUtf8) {
+    const SettingsFileError error(u"Could not read config.bin: Zugriff verweigert – 読めません.");
+    EXPECT_STREQ(error.what(), "Could not read config.bin: Zugriff verweigert – 読めません.");
+}
+
 // A write decided on bytes that are no longer the file's writes nothing and tells what the
 // file holds now: another program's save, or the same bytes in another file.
 TEST(SettingsFileTest, WriteGoesOnlyOntoTheFileItWasDecidedOn) {
