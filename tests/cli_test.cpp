@@ -434,5 +434,19 @@ TEST_F(CliTest, DefaultsFormatAndStampTimeWriteWhatTheWindowWrites) {
     EXPECT_EQ(Card("cli"), testing::SavedAt(record));
 }
 
+// A failure nothing foresaw stops the command with what is known of it, writing nothing.
+TEST_F(CliTest, AnUnforeseenFailureIsSaidAndWritesNothing) {
+    MakeCard("card", RecorderCard());
+    const Bytes before = Card("card");
+    testing::FixedClock clock(OpenedDialog::kNow);
+    clock.Break("Uhr gestört — Zeit unbekannt");
+    std::ostringstream out;
+    std::ostringstream err;
+    std::istringstream in;
+    EXPECT_EQ(cli::RunCli({"stamp-time", "card"}, out, err, in, clock), 1);
+    EXPECT_EQ(err.str(), "vesko-cli: Uhr gestört — Zeit unbekannt\n");
+    EXPECT_EQ(Card("card"), before);
+}
+
 }  // namespace
 }  // namespace vesko

@@ -1,7 +1,6 @@
 #include "app/cli/cli.h"
 
 #include <algorithm>
-#include <exception>
 #include <iterator>
 #include <optional>
 #include <sstream>
@@ -9,6 +8,7 @@
 #include "app/cli/card_list.h"
 #include "app/cli/cli_errors.h"
 #include "app/cli/command.h"
+#include "app/cli/guarded.h"
 #include "app/cli/near_match.h"
 #include "app/cli/safe_text.h"
 #include "app/cli/wrap.h"
@@ -315,8 +315,10 @@ void AddCreateFlag(CLI::App& command, bool& create) {
                      "none; without it such a card fails");
 }
 
-int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-           std::istream& in, const Clock& clock, int width) {
+namespace {
+
+int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                   std::istream& in, const Clock& clock, int width) {
     Context context{out, err, in, clock, width};
     CLI::App app(
         "Reads, changes and provisions the settings on dash-camera SD cards. CARD is "
@@ -380,20 +382,27 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return Refused(err, Safe(error.what()), command, true);
     } catch (const BadInput& error) {
         return Refused(err, error.what(), command);
-    } catch (const std::exception& error) {  // a system's refusal no check foresaw
-        err << "vesko-cli: " << error.what() << '\n';
-        return 1;
     }
     return Written(out, err, context.status);
 }
 
+}  // namespace
+
+// A system's refusal no check foresaw, and any slip of ours, end in the barrier.
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+           std::istream& in, const Clock& clock, int width) {
+    return Guarded(err, [&] { return RunCommandLine(arguments, out, err, in, clock, width); });
+}
+
 int RunWindowsCli(std::u16string_view command_line, std::ostream& out, std::ostream& err,
                   std::istream& in, const Clock& clock, int width) {
-    const WindowsArguments arguments = ReadWindowsArguments(command_line);
-    if (!arguments.problem.empty()) {
-        return Refused(err, arguments.problem);
-    }
-    return RunCli(arguments.words, out, err, in, clock, width);
+    return Guarded(err, [&] {
+        const WindowsArguments arguments = ReadWindowsArguments(command_line);
+        if (!arguments.problem.empty()) {
+            return Refused(err, arguments.problem);
+        }
+        return RunCli(arguments.words, out, err, in, clock, width);
+    });
 }
 
 }  // namespace vesko::cli

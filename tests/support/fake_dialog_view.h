@@ -8,7 +8,9 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialog/dialog_view.h"
@@ -27,11 +29,19 @@ struct ShownMessage {
 class FixedClock final : public Clock {
 public:
     explicit FixedClock(const LocalTime& time) : time_(time) {}
-    LocalTime Now() const override { return time_; }
+    LocalTime Now() const override {
+        if (broken_) {
+            throw std::logic_error(*broken_);
+        }
+        return time_;
+    }
     void Set(const LocalTime& time) { time_ = time; }
+    // From now on the clock fails with `what`, as a slip anywhere in the program might.
+    void Break(std::string what) { broken_ = std::move(what); }
 
 private:
     LocalTime time_;
+    std::optional<std::string> broken_;
 };
 
 class FakeDialogView final : public DialogView {
