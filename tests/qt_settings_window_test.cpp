@@ -231,6 +231,21 @@ TEST_F(QtSettingsWindowTest, EscapeEndsTheDialogWithoutWriting) {
     EXPECT_FALSE(std::filesystem::exists("config.bin"));
 }
 
+// A failure nothing foresaw, in a slot: the "Error" box says it, the window ends, and the
+// save it broke off writes nothing.
+TEST_F(QtSettingsWindowTest, AnUnforeseenFailureEndsTheWindowInTheErrorBox) {
+    Open();
+    clock.Break("Uhr gestört — Zeit unbekannt");
+    Get<QPushButton>(IDOK)->click();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, u"Uhr gestört — Zeit unbekannt");
+    EXPECT_EQ(shown[0].caption, u"Error");
+    EXPECT_EQ(shown[0].icon, MessageIcon::kError);
+    EXPECT_FALSE(view.isVisible());
+    EXPECT_EQ(view.result(), QtDialogView::kFailed);
+    EXPECT_FALSE(std::filesystem::exists("config.bin"));
+}
+
 TEST_F(QtSettingsWindowTest, VersionBoxEntryOnlyWithALabel) {
     Open();
     EXPECT_EQ(view.CreateContextMenu(), nullptr);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "app/qt/guarded.h"
 #include "app/qt/template_widgets.h"
 
 namespace vesko {
@@ -132,14 +133,15 @@ void LabelList(QComboBox& list, QLabel& label, std::u16string_view description) 
         label.setBuddy(&list);  // the toolkit's own way, for the row's first list
     }
     // A screen reader that reads the entry as the list's text hears a new one as new text.
-    QObject::connect(&list, &QComboBox::currentTextChanged,
-                     [&list, shown = list.currentText()](const QString& entry) mutable {
-                         QAccessibleTextUpdateEvent event(&list, 0, shown, entry);
-                         QAccessible::updateAccessibility(&event);
-                         shown = entry;
-                     });
+    QObject::connect(
+        &list, &QComboBox::currentTextChanged,
+        Guarded(list, [&list, shown = list.currentText()](const QString& entry) mutable {
+            QAccessibleTextUpdateEvent event(&list, 0, shown, entry);
+            QAccessible::updateAccessibility(&event);
+            shown = entry;
+        }));
     QObject::connect(&list, &QComboBox::currentIndexChanged,
-                     [&list](int row) { AnnounceEntry(list, row); });
+                     Guarded(list, [&list](int row) { AnnounceEntry(list, row); }));
     // Guarded: the label may go first when the window is torn down.
     list.setProperty(kLabelProperty, QVariant::fromValue(QPointer<QObject>(&label)));
     list.setAccessibleDescription(ToQString(description));

@@ -11,6 +11,7 @@
 #include <cassert>
 
 #include "app/qt/about_dlg.h"
+#include "app/qt/guarded.h"
 #include "app/qt/window_fit.h"
 #include "dialog/control_ids.h"
 #include "dialog/vesko_dlg.h"
@@ -25,7 +26,7 @@ QtDialogView::QtDialogView(const DialogTemplate& dialog, const QIcon& icon, QWid
       scroll_(this),
       page_(&scroll_),  // in the window from the start: the default button finds its dialog
       widgets_(BuildFromTemplate(*this, page_, dialog, icon)) {
-    presenter_ = [this](const MessageRequest& request) { return PresentWithMessageBox(request); };
+    presenter_ = [this](const MessageRequest& request) { return ShowMessageBox(this, request); };
     setWindowIcon(icon_);
     layout_.setContentsMargins(0, 0, 0, 0);
     layout_.addWidget(&scroll_);
@@ -50,14 +51,14 @@ void QtDialogView::Attach(CveskoDlg& logic) {
         if (auto* combo = qobject_cast<QComboBox*>(widget)) {
             // Activated: the user's choices only, never the program's.
             connect(combo, &QComboBox::activated, this,
-                    [this, control](int) { logic_->OnSelectionChanged(control); });
+                    Guarded(*this, [this, control] { logic_->OnSelectionChanged(control); }));
         } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             // Edited: the user's changes only; the logic checks its own changes itself.
             connect(edit, &QLineEdit::textEdited, this,
-                    [this, control](const QString&) { logic_->OnTextChanged(control); });
+                    Guarded(*this, [this, control] { logic_->OnTextChanged(control); }));
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
             connect(button, &QPushButton::clicked, this,
-                    [this, control](bool) { logic_->OnCommand(control); });
+                    Guarded(*this, [this, control] { logic_->OnCommand(control); }));
         }
     }
 }
@@ -86,14 +87,16 @@ std::unique_ptr<QMenu> QtDialogView::CreateContextMenu() {
     auto menu = std::make_unique<QMenu>(this);
     menu->setSeparatorsCollapsible(false);
     menu->addSeparator();
-    menu->addAction(about_label_, this, &QtDialogView::ShowAboutBox);
+    menu->addAction(about_label_, this, Guarded(*this, [this] { ShowAboutBox(); }));
     return menu;
 }
 
 void QtDialogView::contextMenuEvent(QContextMenuEvent* event) {
-    if (const auto menu = CreateContextMenu()) {
-        menu->exec(event->globalPos());
-    }
+    CallGuarded(*this, [this, event] {
+        if (const auto menu = CreateContextMenu()) {
+            menu->exec(event->globalPos());
+        }
+    });
 }
 
 void QtDialogView::ShowAboutBox() {
@@ -152,13 +155,13 @@ MessageResult QtDialogView::ShowMessage(std::u16string_view text, std::u16string
     return presenter_(MessageRequest{std::u16string(text), std::u16string(caption), buttons, icon});
 }
 
-MessageResult QtDialogView::PresentWithMessageBox(const MessageRequest& request) {
+MessageResult ShowMessageBox(QWidget* parent, const MessageRequest& request) {
     static constexpr QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Critical,
                                                    QMessageBox::Warning, QMessageBox::Question};
     static constexpr QMessageBox::StandardButtons kButtons[] = {
         QMessageBox::Ok, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Yes | QMessageBox::No};
     QMessageBox box(kIcons[static_cast<int>(request.icon)], ToQString(request.caption),
-                    ToQString(request.text), kButtons[static_cast<int>(request.buttons)], this);
+                    ToQString(request.text), kButtons[static_cast<int>(request.buttons)], parent);
     box.setTextFormat(Qt::PlainText);
     if (request.buttons == MessageButtons::kYesNo) {
         box.setDefaultButton(QMessageBox::No);  // a stray Enter must not write
@@ -181,12 +184,19 @@ void QtDialogView::EndDialog(DialogResult result) {
     done(result == DialogResult::kOk ? QDialog::Accepted : QDialog::Rejected);
 }
 
+void QtDialogView::Fail(const MessageRequest& error) {
+    presenter_(error);
+    done(kFailed);
+}
+
 void QtDialogView::reject() {
-    if (logic_ != nullptr) {
-        logic_->OnCommand(IDCANCEL);
-    } else {
-        QDialog::reject();
-    }
+    CallGuarded(*this, [this] {
+        if (logic_ != nullptr) {
+            logic_->OnCommand(IDCANCEL);
+        } else {
+            QDialog::reject();
+        }
+    });
 }
 
 }  // namespace vesko

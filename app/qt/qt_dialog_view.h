@@ -33,8 +33,14 @@ struct MessageRequest {
 // Shows a message box and returns the answer; tests put their own in its place.
 using MessagePresenter = std::function<MessageResult(const MessageRequest&)>;
 
+// The toolkit's message box for a request, over `parent`.
+MessageResult ShowMessageBox(QWidget* parent, const MessageRequest& request);
+
 class QtDialogView final : public QDialog, public DialogView {
 public:
+    // The window's result when it ended on a failure nothing foresaw.
+    static constexpr int kFailed = -1;
+
     QtDialogView(const DialogTemplate& dialog, const QIcon& icon, QWidget* parent = nullptr);
 
     // Connects the user's actions to the logic; before Initialize.
@@ -54,6 +60,9 @@ public:
     // The context menu of the window's background, or nullptr when it has no entries.
     std::unique_ptr<QMenu> CreateContextMenu();
     void ShowAboutBox();
+    // After a failure nothing foresaw the logic's state is unknown: `error` said, the window
+    // ends before it can write anything.
+    void Fail(const MessageRequest& error);
 
     int GetSelection(int id) const override;
     void SetSelection(int id, int index) override;
@@ -76,8 +85,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    MessageResult PresentWithMessageBox(const MessageRequest& request);
-
     const DialogTemplate& dialog_;
     QIcon icon_;
     // The controls live on a page that scrolls only when the screen is too small for it.

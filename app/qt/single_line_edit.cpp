@@ -2,14 +2,17 @@
 
 #include <algorithm>
 
+#include "app/qt/guarded.h"
+
 namespace vesko {
 
 SingleLineEdit::SingleLineEdit(QWidget* parent) : QLineEdit(parent) {
     // Connected first, so it runs before the view forwards the edit.
-    connect(this, &QLineEdit::textEdited, this, [this] { KeepFirstLineOfInsertion(); });
+    connect(this, &QLineEdit::textEdited, this,
+            Guarded(*this, [this] { KeepFirstLineOfInsertion(); }));
     // The text itself rather than the signal's: a cut made inside an edit is announced
     // before the edit's own, older text.
-    connect(this, &QLineEdit::textChanged, this, [this] { before_ = text(); });
+    connect(this, &QLineEdit::textChanged, this, Guarded(*this, [this] { before_ = text(); }));
 }
 
 void SingleLineEdit::KeepFirstLineOfInsertion() {

@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QScreen>
 
+#include <cstdlib>
+
 #include "app/qt/app_icon.h"
 #include "app/qt/qt_dialog_view.h"
 #include "dialog/vesko_dlg.h"
@@ -34,7 +36,10 @@ bool CveskoApp::InitInstance() {
     const SystemClock clock;
     CveskoDlg dialog(view, clock, card_);
     view.Attach(dialog);
-    view.RunModal();  // OK or cancel: either way the program ends
+    // OK or cancel: either way the program ends.
+    if (view.RunModal() == QtDialogView::kFailed) {
+        exit_status_ = EXIT_FAILURE;
+    }
     return false;
 }
 

@@ -12,9 +12,12 @@ public:
     explicit CveskoApp(std::filesystem::path card) : card_(std::move(card)) {}
     // False: the program ends once the dialog is closed.
     bool InitInstance();
+    // The program's exit status then: 1 where the dialog failed.
+    int ExitInstance() const { return exit_status_; }
 
 private:
     std::filesystem::path card_;
+    int exit_status_ = 0;
 };
 
 }  // namespace vesko
