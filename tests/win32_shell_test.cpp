@@ -460,6 +460,21 @@ TEST_F(Win32ShellTest, FileLockedByAnotherProgram) {
               std::vector<std::uint8_t>(record.bytes().begin(), record.bytes().end()));
 }
 
+// A failure nothing foresaw, in the dialog procedure: the "Error" box says it, the window
+// ends, and the save it broke off writes nothing.
+TEST_F(Win32ShellTest, AnUnforeseenFailureEndsTheWindowInTheErrorBox) {
+    const INT_PTR result = Run([this](HWND hwnd) {
+        clock.Break("Uhr gestört — Zeit unbekannt");
+        ::SendMessageW(hwnd, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(result, Win32DialogView::kFailed);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, u"Uhr gestört — Zeit unbekannt");
+    EXPECT_EQ(shown[0].caption, u"Error");
+    EXPECT_EQ(shown[0].icon, MessageIcon::kError);
+    EXPECT_FALSE(std::filesystem::exists("config.bin"));
+}
+
 HMENU LastItems(HWND hwnd, UINT& last_id, UINT& before_type) {
     HMENU menu = ::GetSystemMenu(hwnd, FALSE);
     const int count = ::GetMenuItemCount(menu);

@@ -12,7 +12,7 @@ namespace vesko {
 namespace {
 
 // Over the middle of its owner, kept inside the owner's screen.
-void CenterOnOwner(HWND hwnd) {
+void CenterOnOwner(HWND hwnd) noexcept {
     HWND owner = ::GetWindow(hwnd, GW_OWNER);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
@@ -32,7 +32,9 @@ void CenterOnOwner(HWND hwnd) {
     ::SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-INT_PTR CALLBACK CloseOnCommand(HWND hwnd, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
+// Nothing but system calls: nothing to throw.
+INT_PTR CALLBACK CloseOnCommand(HWND hwnd, UINT message, WPARAM wparam,
+                                LPARAM /*lparam*/) noexcept {
     if (message == WM_INITDIALOG) {
         CenterOnOwner(hwnd);
         return TRUE;

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <memory>
 
+#include "app/win32/call_guarded.h"
 #include "app/win32/com_handles.h"
 
 namespace vesko {
@@ -173,10 +174,9 @@ public:
             }
             ::SysFreeString(*value);
         }
-        std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control_)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            ::GetWindowTextW(control_, text.data(), static_cast<int>(text.size()))));
-        return Copy(text, value);
+        *value = nullptr;
+        return CallGuarded(
+            E_OUTOFMEMORY, [this, value] { return ControlText(value); }, Unsaid);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         return standard_->get_accRole(child, role);
@@ -229,6 +229,13 @@ private:
     friend struct std::default_delete<LabelledAccessible>;
     ~LabelledAccessible() = default;  // only through Release
 
+    HRESULT ControlText(BSTR* value) const {
+        std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control_)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            ::GetWindowTextW(control_, text.data(), static_cast<int>(text.size()))));
+        return Copy(text, value);
+    }
+
     std::atomic<ULONG> references_{1};
     HWND control_;
     ComRef<IAccessible> standard_;
@@ -259,7 +266,10 @@ LRESULT CALLBACK AnswerAccessibility(HWND control, UINT message, WPARAM wparam, 
     if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lparam)) == OBJID_CLIENT) {
         // NOLINTNEXTLINE(performance-no-int-to-ptr): the subclass data carries the text
         const auto& text = *reinterpret_cast<const AccessibleText*>(data);
-        if (const LRESULT result = Answer(control, wparam, text); result != 0) {
+        // Should ours fail, the standard object answers.
+        if (const LRESULT result = CallGuarded(
+                LRESULT{0}, [&] { return Answer(control, wparam, text); }, Unsaid);
+            result != 0) {
             return result;
         }
     } else if (message == WM_NCDESTROY) {

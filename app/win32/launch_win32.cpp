@@ -12,7 +12,7 @@ namespace vesko {
 
 namespace {
 
-void ShowBox(const std::string& text, const wchar_t* caption, UINT icon) {
+void ShowBox(std::string_view text, const wchar_t* caption, UINT icon) {
     ::MessageBoxW(nullptr, ToWide(FromUtf8(text)).c_str(), caption, MB_OK | icon);
 }
 
@@ -20,11 +20,15 @@ void ShowBox(const std::string& text, const wchar_t* caption, UINT icon) {
 
 int ShowLaunchMessage(const LaunchRequest& request) {
     if (request.action == LaunchRequest::Action::kError) {
-        ShowBox(request.message, ToWide(Tr(messages::kErrorCaption)).c_str(), MB_ICONERROR);
+        ShowErrorBox(request.message);
         return kUsageExitStatus;
     }
     ShowBox(request.message, L"vesko", MB_ICONINFORMATION);
     return EXIT_SUCCESS;
+}
+
+void ShowErrorBox(std::string_view text) {
+    ShowBox(text, ToWide(Tr(messages::kErrorCaption)).c_str(), MB_ICONERROR);
 }
 
 }  // namespace vesko

@@ -3,11 +3,16 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "app/launch/command_line.h"
 
 namespace vesko {
 
 // Shows the help, the version or a refusal in a message box; returns the exit status.
 int ShowLaunchMessage(const LaunchRequest& request);
+
+// The "Error" box with no window to own it; `text` is UTF-8.
+void ShowErrorBox(std::string_view text);
 
 }  // namespace vesko

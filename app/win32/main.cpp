@@ -1,12 +1,16 @@
 #include <windows.h>
 
+#include <cstdlib>
+
+#include "app/win32/call_guarded.h"
 #include "app/win32/launch_win32.h"
 #include "app/win32/user_language.h"
 #include "app/win32/vesko_app.h"
 #include "app/win32/win32_text.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_line*/,
-                    int /*show*/) {
+namespace {
+
+int Run(HINSTANCE instance) {
     vesko::UseUserLanguage(instance);  // its command-line messages too
     // The whole command line: the one handed to wWinMain lacks the program's name, which
     // the system's splitting rules treat differently from the arguments.
@@ -19,5 +23,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_
     // is started from the card itself.
     vesko::CveskoApp app(instance, request.folder);
     app.InitInstance();
-    return 0;
+    return app.ExitInstance();
+}
+
+}  // namespace
+
+// What nothing foresaw ends the program in the "Error" box, with exit status 1.
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_line*/,
+                    int /*show*/) {
+    return vesko::CallGuarded(
+        EXIT_FAILURE, [instance] { return Run(instance); }, vesko::ShowErrorBox);
 }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <optional>
 
 #include "app/win32/com_handles.h"
@@ -28,7 +29,12 @@ BOOL CveskoApp::InitInstance() {
         Win32DialogView view(instance_, kSettingsDialog);
         CveskoDlg dialog(view, clock, *card);
         view.Attach(dialog);
-        view.DoModal();  // OK or cancel: either way the program ends
+        // OK or cancel: either way the program ends, unless the user chose another folder;
+        // a failure ends it at once.
+        if (view.DoModal() == Win32DialogView::kFailed) {
+            exit_status_ = EXIT_FAILURE;
+            break;
+        }
         card = dialog.reopen_on();
     }
     return FALSE;

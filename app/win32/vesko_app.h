@@ -15,10 +15,13 @@ public:
     CveskoApp(HINSTANCE instance, Folder card) : instance_(instance), card_(std::move(card)) {}
     // FALSE: the program ends once the dialog is closed.
     BOOL InitInstance();
+    // The program's exit status then: 1 where the dialog failed.
+    int ExitInstance() const { return exit_status_; }
 
 private:
     HINSTANCE instance_;
     Folder card_;
+    int exit_status_ = 0;
 };
 
 }  // namespace vesko

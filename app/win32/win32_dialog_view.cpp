@@ -1,14 +1,17 @@
 #include "app/win32/win32_dialog_view.h"
 
 #include "app/win32/about_dlg.h"
+#include "app/win32/call_guarded.h"
 #include "app/win32/dialog_template_builder.h"
 #include "app/win32/folder_chooser.h"
 #include "app/win32/win32_text.h"
 #include "dialog/about_template.h"
 #include "dialog/accessible_names.h"
 #include "dialog/control_ids.h"
+#include "dialog/messages.h"
 #include "dialog/vesko_dlg.h"
 #include "res/resource.h"
+#include "settings/text_conversion.h"
 #include "settings/translation.h"
 
 namespace vesko {
@@ -72,7 +75,20 @@ INT_PTR CALLBACK Win32DialogView::DialogProc(HWND hwnd, UINT message, WPARAM wpa
     }
     // NOLINTNEXTLINE(performance-no-int-to-ptr)
     auto* view = reinterpret_cast<Win32DialogView*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
-    return view != nullptr ? view->OnMessage(message, wparam) : FALSE;
+    if (view == nullptr) {
+        return FALSE;
+    }
+    return CallGuarded<INT_PTR>(
+        TRUE, [&] { return view->OnMessage(message, wparam); },
+        [view](const char* what) { view->Fail(what); });
+}
+
+// After a failure nothing foresaw the logic's state is unknown: said, the window ends before
+// it can write anything.
+void Win32DialogView::Fail(const char* what) {
+    ShowMessage(FromUtf8(what), Tr(messages::kErrorCaption), MessageButtons::kOk,
+                MessageIcon::kError);
+    ::EndDialog(hwnd_, kFailed);
 }
 
 INT_PTR Win32DialogView::OnMessage(UINT message, WPARAM wparam) {

@@ -35,8 +35,12 @@ public:
     Win32DialogView(const Win32DialogView&) = delete;
     Win32DialogView& operator=(const Win32DialogView&) = delete;
 
+    // What DoModal answers when the window could not run, or ended on a failure nothing
+    // foresaw (said in the "Error" box first).
+    static constexpr INT_PTR kFailed = -1;
+
     void Attach(CveskoDlg& logic) { logic_ = &logic; }
-    // Runs the dialog modally; IDOK or IDCANCEL.
+    // Runs the dialog modally; IDOK, IDCANCEL or kFailed.
     INT_PTR DoModal();
 
     // Seams for tests: who answers message boxes, the window-menu label, a hook that runs
@@ -64,6 +68,7 @@ public:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     INT_PTR OnMessage(UINT message, WPARAM wparam);
+    void Fail(const char* what);
     BOOL OnInitDialog();
     void OnCommand(WORD id, WORD code);
     BOOL OnSysCommand(WPARAM command);
