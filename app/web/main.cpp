@@ -1,23 +1,26 @@
 // The page's entry points, called by its script (vesko.js) one at a time: those that may ask
 // the user or touch the card are awaited there through Asyncify. No exception goes back into
-// the browser: it is said in the page instead.
+// the browser: it ends the window in the page's "Error" box instead.
 #include <emscripten.h>
 
 #include <cstdint>
-#include <exception>
 #include <memory>
 #include <span>
 
 #include "app/web/web_dialog_view.h"
+#include "dialog/messages.h"
 #include "dialog/vesko_dlg.h"
 #include "settings/clock.h"
 #include "settings/mo_catalog.h"
+#include "settings/text_conversion.h"
+#include "settings/translation.h"
+#include "settings/what_was_thrown.h"
 
 namespace {
 
 // clang-format off
-EM_JS(void, JsFailed, (const char* what), {
-    Module.veskoView.failed(UTF8ToString(what));
+EM_JS(void, JsFailed, (const char* what, const char* caption), {
+    Module.veskoView.failed(UTF8ToString(what), UTF8ToString(caption));
 });
 // clang-format on
 
@@ -37,15 +40,17 @@ std::unique_ptr<vesko::CveskoDlg>& Dialog() {
     return dialog;
 }
 
+// After a failure nothing foresaw the logic's state is unknown: nothing more reaches it.
+// Should saying it fail as well, the program ends there.
 template <typename Action>
-int Guarded(Action action) {
+int Guarded(Action action) noexcept {
     try {
         action();
         return 0;
-    } catch (const std::exception& error) {
-        JsFailed(error.what());
     } catch (...) {
-        JsFailed("unknown error");
+        Dialog().reset();
+        JsFailed(vesko::WhatWasThrown(),
+                 vesko::ToUtf8(vesko::Tr(vesko::messages::kErrorCaption)).c_str());
     }
     return -1;
 }

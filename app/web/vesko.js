@@ -11,6 +11,7 @@
     sunken: 1 << 4, readOnly: 1 << 10,
   };
   const Buttons = { ok: 0, okCancel: 1, yesNo: 2 };
+  const errorIcon = 1;
   const IDOK = 1;
   const IDCANCEL = 2;
 
@@ -218,8 +219,17 @@
       }
     },
 
-    failed(what) {
-      $("status").textContent = what;
+    // What the logic did not foresee ends the window, writing nothing more; the "Error" box
+    // says what is known, and the page offers the next card.
+    failed(what, caption) {
+      $("window").hidden = true;
+      if (!texts.ok) {  // the page is not built yet: no box to say it in
+        $("status").textContent = what;
+        return;
+      }
+      $("status").textContent = "";
+      offerCard();
+      view.showMessage(what, caption, Buttons.ok, errorIcon);
     },
   };
 
