@@ -17,7 +17,7 @@
 
 namespace vesko::cli {
 
-inline constexpr std::size_t kMaxProfileBytes = 64 * 1024;
+inline constexpr std::size_t kMaxProfileBytes = std::size_t{64} * 1024;
 
 using Profile = std::vector<SettingValue>;
 
