@@ -6,6 +6,7 @@
 #include "dialog/control_ids.h"
 #include "dialog/messages.h"
 #include "settings/defaults.h"
+#include "settings/save_record.h"
 #include "settings/setting_rules.h"
 #include "settings/settings_file.h"
 #include "settings/text_conversion.h"
@@ -49,11 +50,9 @@ void CveskoDlg::LoadSettings() {
 void CveskoDlg::ShowRecorderBytes() {
     view_.SetText(IDC_FIRMWARE_VERSION,
                   FirmwareVersionText(record_.View(fields::kFirmwareVersion)));
-    if (HasWifiLock(record_)) {
-        for (const Setting& setting : kSettings) {
-            if (IsWifiSetting(setting)) {
-                EnableControlsOf(setting, false);
-            }
+    for (const Setting& setting : kSettings) {
+        if (KeptBySave(record_, setting)) {
+            EnableControlsOf(setting, false);
         }
     }
 }

@@ -10,7 +10,7 @@
 #include "dialog/dialog_view.h"
 #include "settings/clock.h"
 #include "settings/folder.h"
-#include "settings/saved_bytes.h"
+#include "settings/save_record.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
@@ -70,8 +70,7 @@ private:
     // `message` already in the window's language.
     void ShowError(std::u16string_view message);
 
-    // Of a save over `file`.
-    SavedBytes BytesThisWindowSets(const SettingsRecord& file) const;
+    SaveRequest AskedByControls() const;
     // Writes what `make` makes of the file's first 128 bytes, onto the file as the window
     // showed it or as the user, asked, agreed to write over; nothing written when they said
     // No. Throws SettingsFileError.

@@ -6,6 +6,7 @@
 #include "dialog/messages.h"
 #include "dialog/vesko_dlg.h"
 #include "settings/file_problems.h"
+#include "settings/save_record.h"
 #include "settings/setting_rules.h"
 #include "settings/settings_file.h"
 #include "settings/time_text.h"
@@ -41,25 +42,19 @@ void CveskoDlg::OnCommand(int id) {
     }
 }
 
-// Each step stores its field before the next is checked, so a refusal leaves the earlier
-// fields in the record; nothing reaches the file.
+// A refused check writes nothing; the record keeps what was stored before it.
 int CveskoDlg::SaveSettings() {
-    const bool wifi_locked = HasWifiLock(record_);
-    for (const Setting& setting : kSettings) {
-        if (setting.kind == SettingKind::kList || (wifi_locked && IsWifiSetting(setting))) {
-            continue;  // in the record already, or none of ours
+    const SaveResult save = SaveRecord(record_, AskedByControls(), clock_);
+    record_ = save.record;
+    if (save.refusal) {
+        if (!save.refusal->message.empty()) {
+            ShowError(Tr(save.refusal->message));
         }
-        if (const auto refusal = SaveValue(record_, setting, view_.GetText(InputOf(setting)))) {
-            if (!refusal->empty()) {
-                ShowError(Tr(*refusal));
-            }
-            return -1;
-        }
+        return -1;
     }
-    ShowTime(StampTime(record_, clock_));
-    const FoundSettings written = WriteCard(SaveKind::kUpdate, [this](const SettingsRecord& file) {
-        return BytesThisWindowSets(file).Over(file, record_);
-    });
+    ShowTime(save.time);
+    const FoundSettings written = WriteCard(
+        SaveKind::kUpdate, [&save](const SettingsRecord& file) { return save.Over(file); });
     if (!written) {
         return -1;
     }
@@ -67,24 +62,23 @@ int CveskoDlg::SaveSettings() {
     return 0;
 }
 
-// The settings and the time of the save; the format request once it was asked here. A list
-// showing no entry holds a value nobody saw, and a recorder without Wi-Fi keeps its Wi-Fi
-// bytes, as does any card saved over from a window that showed one and so checked none of
-// them: the file's stay.
-SavedBytes CveskoDlg::BytesThisWindowSets(const SettingsRecord& file) const {
-    const bool wifi_locked = HasWifiLock(record_) || HasWifiLock(file);
-    SavedBytes bytes;
+// Every text as it stands (each passed the typing rule as it changed), every list showing an
+// entry (one showing none holds a value nobody saw), and the format answer given here.
+SaveRequest CveskoDlg::AskedByControls() const {
+    SaveRequest request;
     for (const Setting& setting : kSettings) {
-        if (setting.kind == SettingKind::kList ? view_.GetSelection(InputOf(setting)) >= 0
-                                               : !(wifi_locked && IsWifiSetting(setting))) {
-            bytes.Add(setting.field);
+        const int id = InputOf(setting);
+        if (setting.kind != SettingKind::kList) {
+            request.values.push_back({&setting, view_.GetText(id)});
+        } else if (const int selection = view_.GetSelection(id); selection >= 0) {
+            request.values.push_back(
+                {&setting, {}, static_cast<std::uint8_t>(selection + setting.table->first_value)});
         }
     }
-    bytes.Add(fields::kSaveTime);
     if (format_answered_) {
-        bytes.Add(fields::kFormatSdCard);
+        request.format = record_.Byte(fields::kFormatSdCard) != 0;
     }
-    return bytes;
+    return request;
 }
 
 // Nothing is held open while the user is asked: the write afterwards requires the very bytes

@@ -12,6 +12,7 @@ namespace vesko {
 class SavedBytes {
 public:
     void Add(Field field);
+    void Remove(Field field);
     // `now` with these bytes taken from `values`.
     SettingsRecord Over(const SettingsRecord& now, const SettingsRecord& values) const;
 

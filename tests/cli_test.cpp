@@ -238,18 +238,30 @@ TEST_F(CliTest, RecordersWithoutWifiKeepTheirWifiBytes) {
     EXPECT_EQ(Card("no-ssid"), testing::SavedAt(no_ssid));
     MakeCard("locked", RecorderCard("DV302-1.07"));
     const CliRun set = Cli({"set", "locked", "wifi-ssid=Fleet"});
-    EXPECT_EQ(set.status, 1);
-    EXPECT_NE(set.err.find("failed locked: wifi-ssid: this recorder has no Wi-Fi"),
-              std::string::npos);
+    EXPECT_EQ(set.status, 0);
+    EXPECT_EQ(set.err, "locked: no Wi-Fi on this recorder: wifi-ssid kept as it is\n");
     std::ofstream("profile.json") << R"({"wifi-ssid": "Fleet", "audio": "ON"})";
     const CliRun apply = Cli({"apply", "profile.json", "locked"});
     EXPECT_EQ(apply.status, 0);
     EXPECT_EQ(apply.out, "ok locked\n");
-    EXPECT_EQ(apply.err, "locked: no Wi-Fi on this recorder: its Wi-Fi settings kept\n");
+    EXPECT_EQ(apply.err, set.err);
     SettingsRecord expected = RecorderCard("DV302-1.07");
     expected.SetByte(fields::kAudio, 0);
     EXPECT_EQ(Card("locked"), testing::SavedAt(expected));
     EXPECT_EQ(Cli({"diff", "profile.json", "locked"}).status, 0) << "apply would change nothing";
+}
+
+TEST_F(CliTest, TextsTheWindowWouldShortenAreWrittenShortenedAndSaid) {
+    SettingsRecord record = RecorderCard();
+    record.SetText(fields::kVehicleNumber, u"AB\u00E9");
+    MakeCard("c", record);
+    const CliRun run = Cli({"stamp-time", "c"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(
+        run.err,
+        "c: vehicle-number: \"AB\u00E9\" written as \"AB\" (Please enter 0-9,'_',a-z,A-Z.)\n");
+    record.SetText(fields::kVehicleNumber, u"AB");
+    EXPECT_EQ(Card("c"), testing::SavedAt(record));
 }
 
 // What PowerShell's ">" and Notepad write, and a fleet too long for one command line.

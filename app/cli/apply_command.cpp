@@ -4,7 +4,6 @@
 #include "app/cli/command.h"
 #include "app/cli/profile.h"
 #include "app/cli/safe_text.h"
-#include "settings/setting_rules.h"
 #include "settings/text_conversion.h"
 
 namespace vesko::cli {
@@ -12,18 +11,11 @@ namespace vesko::cli {
 namespace {
 
 CardChange ApplyProfile(const Profile& profile) {
-    return [&profile](const Card&, LoadedCard& loaded) {
-        const bool locked = HasWifiLock(loaded.record);
-        bool kept_wifi = false;
+    return [&profile](const Card&, LoadedCard&, SaveRequest& request) {
         for (const SettingValue& value : profile) {
-            if (locked && IsWifiSetting(*value.setting)) {
-                kept_wifi = true;
-                continue;
-            }
-            Apply(loaded.record, value);
+            request.values.push_back(Asked(value));
         }
-        return kept_wifi ? std::string("no Wi-Fi on this recorder: its Wi-Fi settings kept")
-                         : std::string();
+        return std::string();
     };
 }
 
@@ -36,8 +28,11 @@ void DryRun(Context& context, const std::vector<Card>& cards, const CardChange& 
         try {
             std::string note;
             const CardWritten written = ChangeCard(
-                card, [&](LoadedCard& loaded) { note = change(card, loaded); }, context.clock,
-                options);
+                card,
+                [&](LoadedCard& loaded, SaveRequest& request) {
+                    note = change(card, loaded, request);
+                },
+                context.clock, options);
             bool changed = false;
             for (const Setting& setting : kSettings) {
                 const std::u16string old_value = ShownValue(written.before, setting);

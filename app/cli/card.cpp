@@ -1,9 +1,9 @@
 #include "app/cli/card.h"
 
 #include "app/cli/cli_errors.h"
+#include "app/cli/safe_text.h"
 #include "settings/defaults.h"
 #include "settings/folder_path.h"
-#include "settings/setting_rules.h"
 #include "settings/text_conversion.h"
 
 namespace vesko::cli {
@@ -16,6 +16,24 @@ std::string OddSize(const FoundSettings& file) {
     }
     return std::string(kSettingsFileName) + " is " + std::to_string(file->content.size()) +
            " bytes, not " + std::to_string(SettingsRecord::kSize);
+}
+
+// What the save did that nobody asked for: a text shortened as the window shortens it when
+// it shows it, a Wi-Fi setting a recorder without Wi-Fi keeps.
+void SaveNotes(const SaveResult& save, bool dry_run, std::vector<std::string>& notes) {
+    for (const TakenBack& text : save.taken_back) {
+        notes.push_back(std::string(text.setting->key) + ": " + Quoted(ToUtf8(text.was)) +
+                        (dry_run ? " would be written as " : " written as ") +
+                        Quoted(ToUtf8(text.now)) + " (" + ToUtf8(text.message) + ")");
+    }
+    if (!save.kept.empty()) {
+        std::string keys;
+        for (const Setting* setting : save.kept) {
+            keys += (keys.empty() ? "" : ", ") + std::string(setting->key);
+        }
+        notes.push_back("no Wi-Fi on this recorder: " + keys + " kept as " +
+                        (save.kept.size() == 1 ? "it is" : "they are"));
+    }
 }
 
 // What a write makes of a file of another size: a short one grows to a whole record, a
@@ -62,23 +80,8 @@ LoadedCard ReadCard(const Card& card, std::ostream& notes) {
     return loaded;
 }
 
-SettingsRecord CheckForSave(SettingsRecord record, const LoadedCard& loaded) {
-    // Stored back as the window's save stores them: what follows a text's end is cleared.
-    const bool wifi_locked = HasWifiLock(record);
-    for (const Setting& setting : kSettings) {
-        if (setting.kind == SettingKind::kList || (wifi_locked && IsWifiSetting(setting))) {
-            continue;
-        }
-        if (const auto refusal = SaveValue(record, setting, FieldText(record, setting))) {
-            throw CardFailed(std::string(setting.key) + ": " +
-                             (refusal->empty() ? std::string("refused") : ToUtf8(*refusal)) +
-                             (loaded.odd_size.empty() ? "" : " (" + loaded.odd_size + ")"));
-        }
-    }
-    return record;
-}
-
-CardWritten ChangeCard(const Card& card, const std::function<void(LoadedCard&)>& change,
+CardWritten ChangeCard(const Card& card,
+                       const std::function<void(LoadedCard&, SaveRequest&)>& change,
                        const Clock& clock, const WriteOptions& options) {
     LoadedCard loaded = LoadCard(card);
     if (!loaded.had_file() && !options.create) {
@@ -91,9 +94,17 @@ CardWritten ChangeCard(const Card& card, const std::function<void(LoadedCard&)>&
     } else if (std::string note = SizeNote(loaded.file, options.dry_run); !note.empty()) {
         result.notes.push_back(std::move(note));
     }
-    change(loaded);
-    result.after = CheckForSave(loaded.record, loaded);
-    StampTime(result.after, clock);
+    SaveRequest request;
+    change(loaded, request);
+    const SaveResult save = SaveRecord(loaded.record, request, clock);
+    if (save.refusal) {
+        const std::u16string_view message = save.refusal->message;
+        throw CardFailed(std::string(save.refusal->setting->key) + ": " +
+                         (message.empty() ? std::string("refused") : ToUtf8(message)) +
+                         (loaded.odd_size.empty() ? "" : " (" + loaded.odd_size + ")"));
+    }
+    result.after = save.record;
+    SaveNotes(save, options.dry_run, result.notes);
     try {
         const Folder folder = FolderOf(card.folder);
         const WriteOutcome outcome =

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "settings/clock.h"
+#include "settings/save_record.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
@@ -43,11 +44,6 @@ LoadedCard LoadCard(const Card& card);
 // size, is said on `notes`, since what is shown then is not quite the card's.
 LoadedCard ReadCard(const Card& card, std::ostream& notes);
 
-// `record` through the window's save checks of every text and number, stored back as its
-// save stores them; a recorder without Wi-Fi keeps its Wi-Fi bytes unchecked. Throws
-// CardFailed, naming an odd size of `loaded`'s file.
-SettingsRecord CheckForSave(SettingsRecord record, const LoadedCard& loaded);
-
 struct WriteOptions {
     // Over the old file, or as a new file in its place (the factory reset).
     SaveKind kind = SaveKind::kUpdate;
@@ -64,11 +60,12 @@ struct CardWritten {
     std::vector<std::string> notes;
 };
 
-// Reads the card, applies `change`, checks every text and number as the window's save
-// checks it, stamps the time, and writes the result only onto the file as it was read: a
-// file changed meanwhile, by anyone, is left alone. Throws CardFailed with the window's
-// message, or the reason; nothing is written then.
-CardWritten ChangeCard(const Card& card, const std::function<void(LoadedCard&)>& change,
+// Reads the card, lets `change` say what to ask of the save (and, for a reset, what the card
+// starts from), saves it as the window saves, and writes the result only onto the file as it
+// was read: a file changed meanwhile, by anyone, is left alone. Throws CardFailed with the
+// window's message, or the reason; nothing is written then.
+CardWritten ChangeCard(const Card& card,
+                       const std::function<void(LoadedCard&, SaveRequest&)>& change,
                        const Clock& clock, const WriteOptions& options);
 
 }  // namespace vesko::cli

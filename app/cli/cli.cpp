@@ -250,8 +250,11 @@ void ChangeEachCard(Context& context, const std::vector<Card>& cards, const Card
         try {
             std::string note;
             const CardWritten written = ChangeCard(
-                card, [&](LoadedCard& loaded) { note = change(card, loaded); }, context.clock,
-                options);
+                card,
+                [&](LoadedCard& loaded, SaveRequest& request) {
+                    note = change(card, loaded, request);
+                },
+                context.clock, options);
             context.out << "ok " << card.name << '\n';
             context.Say(card, written.notes);
             context.Say(card, {note});

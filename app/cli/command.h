@@ -46,8 +46,9 @@ struct CardOperands {
 std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::ostream& err,
                                std::string_view done, bool read_on_past_bad = false);
 
-// What a command does to one card's record; a non-empty answer is a note said beside it.
-using CardChange = std::function<std::string(const Card&, LoadedCard&)>;
+// What a command asks of one card's save (a reset also changes what the card starts from);
+// a non-empty answer is a note said beside it.
+using CardChange = std::function<std::string(const Card&, LoadedCard&, SaveRequest&)>;
 
 // Runs `change` on each card's record and writes it onto the file as read. Standard output
 // lists the cards written ("ok CARD"); failures, notes and, for many cards or an output that

@@ -12,7 +12,7 @@
 #include "app/cli/safe_text.h"
 #include "app/cli/values.h"
 #include "settings/folder_path.h"
-#include "settings/setting_rules.h"
+#include "settings/save_record.h"
 #include "settings/text_conversion.h"
 
 namespace vesko::cli {
@@ -22,7 +22,7 @@ namespace {
 struct Side {
     std::map<std::string_view, std::u16string> settings;
     bool is_profile = false;
-    bool no_wifi = false;  // a card whose recorder has no Wi-Fi: apply keeps its Wi-Fi settings
+    SettingsRecord card = {};  // of a card: what decides which settings a save keeps
 };
 
 bool IsCard(const std::string& argument) {
@@ -46,7 +46,7 @@ Side Load(const std::string& argument, Context& context) {
     const Card card = ResolveCard(argument);
     try {
         const SettingsRecord record = ReadCard(card, context.err).record;
-        side.no_wifi = HasWifiLock(record);
+        side.card = record;
         for (const Setting& setting : kSettings) {
             side.settings[setting.key] = ShownValue(record, setting);
         }
@@ -61,13 +61,16 @@ std::string Text(const Side& side, std::string_view key) {
     return it == side.settings.end() ? "(not set)" : Quoted(ToUtf8(it->second));
 }
 
-// Against a profile, what apply would write: the keys it holds, but for the Wi-Fi settings
-// of a recorder without Wi-Fi.
+// Against a profile, what apply would write: the keys it holds, but for those a save keeps
+// as the card has them.
 bool Compared(const Side& a, const Side& b, const Setting& setting) {
     const auto holds = [&setting](const Side& side) {
         return side.is_profile && side.settings.contains(setting.key);
     };
-    if (a.is_profile != b.is_profile && (a.no_wifi || b.no_wifi) && IsWifiSetting(setting)) {
+    const auto keeps = [&setting](const Side& side) {
+        return !side.is_profile && KeptBySave(side.card, setting);
+    };
+    if (a.is_profile != b.is_profile && (keeps(a) || keeps(b))) {
         return false;
     }
     return (!a.is_profile && !b.is_profile) || holds(a) || holds(b);

@@ -5,7 +5,6 @@
 #include "app/cli/command.h"
 #include "app/cli/safe_text.h"
 #include "app/cli/values.h"
-#include "settings/setting_rules.h"
 
 namespace vesko::cli {
 
@@ -56,13 +55,9 @@ void AddSetCommand(CLI::App& app, Context& context) {
         const std::vector<SettingValue> values = ParseAssignments(changes);
         ChangeEachCard(
             context, ResolveCards(Named(cards, context.in, true), context.err, "written"),
-            [&values](const Card&, LoadedCard& loaded) {
+            [&values](const Card&, LoadedCard&, SaveRequest& request) {
                 for (const SettingValue& value : values) {
-                    if (IsWifiSetting(*value.setting) && HasWifiLock(loaded.record)) {
-                        throw CardFailed(std::string(value.setting->key) +
-                                         ": this recorder has no Wi-Fi; nothing was written");
-                    }
-                    Apply(loaded.record, value);
+                    request.values.push_back(Asked(value));
                 }
                 return std::string();
             },

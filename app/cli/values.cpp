@@ -120,13 +120,12 @@ SettingValue ParseValue(const Setting& setting, std::string_view written) {
     return {&setting, FieldText(scratch, setting)};
 }
 
-void Apply(SettingsRecord& record, const SettingValue& value) {
+AskedValue Asked(const SettingValue& value) {
     const Setting& setting = *value.setting;
     if (setting.kind != SettingKind::kList) {
-        SaveValue(record, setting, value.text);  // checked already: it cannot refuse now
-        return;
+        return {&setting, value.text};
     }
-    record.SetByte(setting.field, ListByte(*setting.table, value.text).value());
+    return {&setting, {}, ListByte(*setting.table, value.text).value()};
 }
 
 std::u16string ShownValue(const SettingsRecord& record, const Setting& setting) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/save_record.h"
 #include "settings/settings_record.h"
 #include "settings/settings_schema.h"
 
@@ -26,7 +27,8 @@ const Setting& FindKey(std::string_view written);
 // list's entries; an empty number or list is refused (an empty text is the window's to judge).
 SettingValue ParseValue(const Setting& setting, std::string_view written);
 
-void Apply(SettingsRecord& record, const SettingValue& value);
+// What a save is asked to store for it.
+AskedValue Asked(const SettingValue& value);
 
 // What the window shows for the setting; a list byte outside its table is "byte:N".
 std::u16string ShownValue(const SettingsRecord& record, const Setting& setting);
