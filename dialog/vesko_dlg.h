@@ -70,7 +70,6 @@ private:
     // `message` already in the window's language.
     void ShowError(std::u16string_view message);
 
-    SaveRequest AskedByControls() const;
     // Writes what `make` makes of the file's first 128 bytes, onto the file as the window
     // showed it or as the user, asked, agreed to write over; nothing written when they said
     // No. Throws SettingsFileError.

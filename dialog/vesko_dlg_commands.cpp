@@ -14,6 +14,31 @@
 
 namespace vesko {
 
+namespace {
+
+// Every text as it stands (each passed the typing rule as it changed), and every list that
+// shows an entry: one showing none holds a value nobody saw.
+class ControlsAsked final : public SaveRequest {
+public:
+    explicit ControlsAsked(const DialogView& view) : view_(view) {}
+
+    std::optional<std::u16string> Text(const Setting& setting) const override {
+        return view_.GetText(InputOf(setting));
+    }
+    std::optional<std::uint8_t> Byte(const Setting& setting) const override {
+        const int selection = view_.GetSelection(InputOf(setting));
+        if (selection < 0) {
+            return std::nullopt;
+        }
+        return static_cast<std::uint8_t>(selection + setting.table->first_value);
+    }
+
+private:
+    const DialogView& view_;
+};
+
+}  // namespace
+
 // A failed write of config.bin ends the command that caused it, here, with one message:
 // nothing after the write runs and the window stays open.
 void CveskoDlg::OnCommand(int id) {
@@ -44,7 +69,11 @@ void CveskoDlg::OnCommand(int id) {
 
 // A refused check writes nothing; the record keeps what was stored before it.
 int CveskoDlg::SaveSettings() {
-    const SaveResult save = SaveRecord(record_, AskedByControls(), clock_);
+    ControlsAsked asked(view_);
+    if (format_answered_) {
+        asked.format = record_.Byte(fields::kFormatSdCard) != 0;
+    }
+    const SaveResult save = SaveRecord(record_, asked, clock_);
     record_ = save.record;
     if (save.refusal) {
         if (!save.refusal->message.empty()) {
@@ -60,25 +89,6 @@ int CveskoDlg::SaveSettings() {
     }
     Remember(*written);
     return 0;
-}
-
-// Every text as it stands (each passed the typing rule as it changed), every list showing an
-// entry (one showing none holds a value nobody saw), and the format answer given here.
-SaveRequest CveskoDlg::AskedByControls() const {
-    SaveRequest request;
-    for (const Setting& setting : kSettings) {
-        const int id = InputOf(setting);
-        if (setting.kind != SettingKind::kList) {
-            request.values.push_back({&setting, view_.GetText(id)});
-        } else if (const int selection = view_.GetSelection(id); selection >= 0) {
-            request.values.push_back(
-                {&setting, {}, static_cast<std::uint8_t>(selection + setting.table->first_value)});
-        }
-    }
-    if (format_answered_) {
-        request.format = record_.Byte(fields::kFormatSdCard) != 0;
-    }
-    return request;
 }
 
 // Nothing is held open while the user is asked: the write afterwards requires the very bytes

@@ -15,27 +15,23 @@
 
 namespace vesko {
 
-// A value a save is asked to store: a text or number as typed, or a list's byte.
-struct AskedValue {
-    const Setting* setting;
-    std::u16string text = {};
-    std::uint8_t byte = 0;
-};
+// What a save is asked to store beyond the card's bytes as read: the window's controls, or a
+// command's keys.
+class SaveRequest {
+public:
+    // A text or number as typed (or put there by program). Nothing: the card's, as the window
+    // shows it, after the typing rule. Every text and number is saved either way.
+    virtual std::optional<std::u16string> Text(const Setting& setting) const = 0;
+    // A list's byte. Nothing: the card's stays, as for a list that shows no entry.
+    virtual std::optional<std::uint8_t> Byte(const Setting& setting) const = 0;
 
-// What a save is asked for beyond the card's bytes as read. Every text and number is saved:
-// as asked (typed under the typing rule, or put there by program), else as the window shows
-// the card's, after the typing rule; a list only where asked, so that a value nobody saw stays.
-struct SaveRequest {
-    std::vector<AskedValue> values;
     std::optional<bool> format;  // the format request, where it was answered
-};
 
-// A text as read that the typing rule shortened, as the window does when it shows it.
-struct TakenBack {
-    const Setting* setting;
-    std::u16string was;
-    std::u16string now;
-    std::u16string_view message;  // the rule's, in English
+protected:
+    SaveRequest() = default;
+    SaveRequest(const SaveRequest&) = default;
+    SaveRequest& operator=(const SaveRequest&) = default;
+    ~SaveRequest() = default;
 };
 
 struct SaveResult {
@@ -50,9 +46,7 @@ struct SaveResult {
         std::u16string_view message;
     };
     std::optional<Refusal> refusal;
-    LocalTime time = {};                // stamped into `record`
-    std::vector<TakenBack> taken_back;  // texts the typing rule shortened
-    std::vector<const Setting*> kept;   // asked of a recorder without Wi-Fi: left as they are
+    LocalTime time = {};  // stamped into `record`
 
     // What the save writes over `file`, the card's bytes at the moment of writing: every
     // other byte stays as the file holds it, and a file from a recorder without Wi-Fi keeps
@@ -72,5 +66,18 @@ bool KeptBySave(const SettingsRecord& card, const Setting& setting);
 // back while the rule refuses it. `message` gets what the rule says of the whole text.
 std::u16string TextAsTyped(const Setting& setting, std::u16string text,
                            std::u16string_view* message = nullptr);
+
+// What a save of `read` does that nobody asked for, for those who cannot see it happen.
+struct UnaskedChanges {
+    struct TakenBack {  // a text the typing rule shortened
+        const Setting* setting;
+        std::u16string was;
+        std::u16string now;
+        std::u16string_view message;  // the rule's, in English
+    };
+    std::vector<TakenBack> taken_back;
+    std::vector<const Setting*> kept;  // asked of a recorder without Wi-Fi: left as they are
+};
+UnaskedChanges UnaskedChangesOf(const SettingsRecord& read, const SaveRequest& request);
 
 }  // namespace vesko

@@ -13,34 +13,13 @@
 #include "settings/file_problems.h"
 #include "settings/save_sequence.h"
 #include "settings/settings_file.h"
+#include "settings/win32_card_folder.h"
 #include "settings/win32_file_calls.h"
 #include "settings/win32_system_reason.h"
 
 namespace vesko {
 
 namespace {
-
-class UniqueHandle {
-public:
-    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-    UniqueHandle(UniqueHandle&& other) noexcept
-        : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(UniqueHandle&&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    ~UniqueHandle() {
-        if (valid()) {
-            FileCalls().Close(handle_);
-        }
-    }
-    HANDLE get() const { return handle_; }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-    // The checked close; the destructor only cleans up after a failure.
-    bool Close() { return FileCalls().Close(std::exchange(handle_, INVALID_HANDLE_VALUE)) != 0; }
-
-private:
-    HANDLE handle_;
-};
 
 std::u16string Reason(DWORD error) {
     switch (error) {
@@ -74,6 +53,8 @@ std::u16string Reason(DWORD error) {
     throw failure(ReasonFor(problem));
 }
 
+}  // namespace
+
 // The folder and a name with one separator between; "E:" stays drive-relative, as a
 // filesystem path would keep it.
 std::wstring PathIn(const Folder& folder, std::string_view name) {
@@ -83,6 +64,8 @@ std::wstring PathIn(const Folder& folder, std::string_view name) {
     }
     return path + std::wstring(name.begin(), name.end());
 }
+
+namespace {
 
 // A link (any reparse point) is opened as itself, never followed to its target.
 UniqueHandle Open(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
@@ -101,6 +84,8 @@ BY_HANDLE_FILE_INFORMATION Inspect(Failure failure, HANDLE file) {
     return info;
 }
 
+}  // namespace
+
 // The volume and the file's index in it, which QueryInformation gave.
 FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
     FileIdentity identity;
@@ -110,38 +95,7 @@ FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
     return identity;
 }
 
-// The path the system resolves the file to, or nothing.
-std::u16string FinalPath(HANDLE file) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const DWORD length = ::GetFinalPathNameByHandleW(
-            file, path.data(), static_cast<DWORD>(path.size()), FILE_NAME_NORMALIZED);
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            return {path.begin(), path.end()};
-        }
-        path.assign(length, L'\0');
-    }
-    return {};
-}
-
-// The same with the long file ID where the file system has one, and the path the system
-// resolves the file to, drive letter and all: cards imaged from one master share their
-// volume serial and file IDs, and Wine's IDs need not be unique.
-FileIdentity FullIdentityOf(HANDLE file, const BY_HANDLE_FILE_INFORMATION& info) {
-    FileIdentity identity = IdentityOf(info);
-    FILE_ID_INFO id{};
-    if (::GetFileInformationByHandleEx(file, FileIdInfo, &id, sizeof id)) {
-        identity.volume = id.VolumeSerialNumber;
-        static_assert(sizeof id.FileId == sizeof identity.id);
-        std::memcpy(identity.id.data(), &id.FileId, sizeof id.FileId);
-    }
-    identity.path = FinalPath(file);
-    return identity;
-}
+namespace {
 
 // Access is denied to a folder and to a file with the read-only attribute: name that reason
 // when it is the one.
@@ -167,6 +121,8 @@ struct FindCloser {
     void operator()(HANDLE find) const { ::FindClose(find); }
 };
 
+}  // namespace
+
 // config.bin's name as the folder spells it, or nothing; a second spelling, which only a
 // case-sensitive folder can hold, is refused. The wildcard makes the system list every
 // spelling rather than the first it finds.
@@ -191,6 +147,8 @@ std::optional<std::string> FindSettingsFile(Failure failure, const Folder& folde
     } while (::FindNextFileW(find.get(), &entry));
     return PickSettingsFile(std::move(matches), failure);
 }
+
+namespace {
 
 // Removes a file this write created; the write has failed already, so this only tidies up.
 void RemoveCreated(const std::wstring& path) {
@@ -455,29 +413,6 @@ std::u16string FolderAsKnown(const Folder& folder) {
         whole.pop_back();  // "E:\\DCIM", as Explorer shows it; "E:\\" keeps its slash
     }
     return {whole.begin(), whole.end()};
-}
-
-std::optional<FileIdentity> CardIdentity(const Folder& folder) {
-    std::optional<std::string> name;
-    try {
-        name = FindSettingsFile(SettingsFileError::ReadFailed, folder);
-    } catch (const SettingsFileError&) {
-        return std::nullopt;
-    }
-    std::wstring path = name ? PathIn(folder, *name) : std::wstring(folder.begin(), folder.end());
-    if (path.empty()) {
-        path = L".";
-    }
-    // A folder opens only with backup semantics; reading its attributes needs no more.
-    const UniqueHandle opened(::CreateFileW(
-        path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
-        nullptr));
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!opened.valid() || !::GetFileInformationByHandle(opened.get(), &info)) {
-        return std::nullopt;
-    }
-    return FullIdentityOf(opened.get(), info);
 }
 
 }  // namespace vesko

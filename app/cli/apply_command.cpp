@@ -11,9 +11,9 @@ namespace vesko::cli {
 namespace {
 
 CardChange ApplyProfile(const Profile& profile) {
-    return [&profile](const Card&, LoadedCard&, SaveRequest& request) {
+    return [&profile](const Card&, LoadedCard&, KeysAsked& request) {
         for (const SettingValue& value : profile) {
-            request.values.push_back(Asked(value));
+            request.Add(value);
         }
         return std::string();
     };
@@ -29,7 +29,7 @@ void DryRun(Context& context, const std::vector<Card>& cards, const CardChange& 
             std::string note;
             const CardWritten written = ChangeCard(
                 card,
-                [&](LoadedCard& loaded, SaveRequest& request) {
+                [&](LoadedCard& loaded, KeysAsked& request) {
                     note = change(card, loaded, request);
                 },
                 context.clock, options);

@@ -20,19 +20,19 @@ std::string OddSize(const FoundSettings& file) {
 
 // What the save did that nobody asked for: a text shortened as the window shortens it when
 // it shows it, a Wi-Fi setting a recorder without Wi-Fi keeps.
-void SaveNotes(const SaveResult& save, bool dry_run, std::vector<std::string>& notes) {
-    for (const TakenBack& text : save.taken_back) {
+void SaveNotes(const UnaskedChanges& changes, bool dry_run, std::vector<std::string>& notes) {
+    for (const UnaskedChanges::TakenBack& text : changes.taken_back) {
         notes.push_back(std::string(text.setting->key) + ": " + Quoted(ToUtf8(text.was)) +
                         (dry_run ? " would be written as " : " written as ") +
                         Quoted(ToUtf8(text.now)) + " (" + ToUtf8(text.message) + ")");
     }
-    if (!save.kept.empty()) {
+    if (!changes.kept.empty()) {
         std::string keys;
-        for (const Setting* setting : save.kept) {
+        for (const Setting* setting : changes.kept) {
             keys += (keys.empty() ? "" : ", ") + std::string(setting->key);
         }
         notes.push_back("no Wi-Fi on this recorder: " + keys + " kept as " +
-                        (save.kept.size() == 1 ? "it is" : "they are"));
+                        (changes.kept.size() == 1 ? "it is" : "they are"));
     }
 }
 
@@ -80,8 +80,7 @@ LoadedCard ReadCard(const Card& card, std::ostream& notes) {
     return loaded;
 }
 
-CardWritten ChangeCard(const Card& card,
-                       const std::function<void(LoadedCard&, SaveRequest&)>& change,
+CardWritten ChangeCard(const Card& card, const std::function<void(LoadedCard&, KeysAsked&)>& change,
                        const Clock& clock, const WriteOptions& options) {
     LoadedCard loaded = LoadCard(card);
     if (!loaded.had_file() && !options.create) {
@@ -94,7 +93,7 @@ CardWritten ChangeCard(const Card& card,
     } else if (std::string note = SizeNote(loaded.file, options.dry_run); !note.empty()) {
         result.notes.push_back(std::move(note));
     }
-    SaveRequest request;
+    KeysAsked request;
     change(loaded, request);
     const SaveResult save = SaveRecord(loaded.record, request, clock);
     if (save.refusal) {
@@ -104,7 +103,7 @@ CardWritten ChangeCard(const Card& card,
                          (loaded.odd_size.empty() ? "" : " (" + loaded.odd_size + ")"));
     }
     result.after = save.record;
-    SaveNotes(save, options.dry_run, result.notes);
+    SaveNotes(UnaskedChangesOf(loaded.record, request), options.dry_run, result.notes);
     try {
         const Folder folder = FolderOf(card.folder);
         const WriteOutcome outcome =

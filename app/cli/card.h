@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/values.h"
 #include "settings/clock.h"
-#include "settings/save_record.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
@@ -64,8 +64,7 @@ struct CardWritten {
 // starts from), saves it as the window saves, and writes the result only onto the file as it
 // was read: a file changed meanwhile, by anyone, is left alone. Throws CardFailed with the
 // window's message, or the reason; nothing is written then.
-CardWritten ChangeCard(const Card& card,
-                       const std::function<void(LoadedCard&, SaveRequest&)>& change,
+CardWritten ChangeCard(const Card& card, const std::function<void(LoadedCard&, KeysAsked&)>& change,
                        const Clock& clock, const WriteOptions& options);
 
 }  // namespace vesko::cli

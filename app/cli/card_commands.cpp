@@ -24,7 +24,7 @@ CLI::App* AddCardCommand(CLI::App& app, Context& context, const std::string& nam
     return command;
 }
 
-std::string Unchanged(const Card&, LoadedCard&, SaveRequest&) {
+std::string Unchanged(const Card&, LoadedCard&, KeysAsked&) {
     return {};
 }
 
@@ -37,7 +37,7 @@ void AddDefaultsCommand(CLI::App& app, Context& context) {
         "config.bin in place of the old, keeping the recorder's own bytes and the format "
         "request",
         [] {
-            return [](const Card&, LoadedCard& loaded, SaveRequest&) {
+            return [](const Card&, LoadedCard& loaded, KeysAsked&) {
                 RestoreDefaults(loaded.record);
                 return std::string();
             };
@@ -52,7 +52,7 @@ void AddFormatCommand(CLI::App& app, Context& context) {
         "Ask the recorder to format its card (erasing its videos) the next time it reads "
         "config.bin, as the window's Format SD Card does",
         [cancel]() -> CardChange {
-            return [requested = !*cancel](const Card&, LoadedCard&, SaveRequest& request) {
+            return [requested = !*cancel](const Card&, LoadedCard&, KeysAsked& request) {
                 request.format = requested;
                 return std::string();
             };

@@ -251,7 +251,7 @@ void ChangeEachCard(Context& context, const std::vector<Card>& cards, const Card
             std::string note;
             const CardWritten written = ChangeCard(
                 card,
-                [&](LoadedCard& loaded, SaveRequest& request) {
+                [&](LoadedCard& loaded, KeysAsked& request) {
                     note = change(card, loaded, request);
                 },
                 context.clock, options);

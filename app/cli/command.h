@@ -48,7 +48,7 @@ std::vector<Card> ResolveCards(const std::vector<std::string>& arguments, std::o
 
 // What a command asks of one card's save (a reset also changes what the card starts from);
 // a non-empty answer is a note said beside it.
-using CardChange = std::function<std::string(const Card&, LoadedCard&, SaveRequest&)>;
+using CardChange = std::function<std::string(const Card&, LoadedCard&, KeysAsked&)>;
 
 // Runs `change` on each card's record and writes it onto the file as read. Standard output
 // lists the cards written ("ok CARD"); failures, notes and, for many cards or an output that

@@ -55,9 +55,9 @@ void AddSetCommand(CLI::App& app, Context& context) {
         const std::vector<SettingValue> values = ParseAssignments(changes);
         ChangeEachCard(
             context, ResolveCards(Named(cards, context.in, true), context.err, "written"),
-            [&values](const Card&, LoadedCard&, SaveRequest& request) {
+            [&values](const Card&, LoadedCard&, KeysAsked& request) {
                 for (const SettingValue& value : values) {
-                    request.values.push_back(Asked(value));
+                    request.Add(value);
                 }
                 return std::string();
             },

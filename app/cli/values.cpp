@@ -120,12 +120,21 @@ SettingValue ParseValue(const Setting& setting, std::string_view written) {
     return {&setting, FieldText(scratch, setting)};
 }
 
-AskedValue Asked(const SettingValue& value) {
-    const Setting& setting = *value.setting;
-    if (setting.kind != SettingKind::kList) {
-        return {&setting, value.text};
-    }
-    return {&setting, {}, ListByte(*setting.table, value.text).value()};
+const SettingValue* KeysAsked::Find(const Setting& setting) const {
+    const auto it = std::find_if(values_.begin(), values_.end(), [&setting](const SettingValue& v) {
+        return v.setting == &setting;
+    });
+    return it == values_.end() ? nullptr : &*it;
+}
+
+std::optional<std::u16string> KeysAsked::Text(const Setting& setting) const {
+    const SettingValue* value = Find(setting);
+    return value ? std::optional(value->text) : std::nullopt;
+}
+
+std::optional<std::uint8_t> KeysAsked::Byte(const Setting& setting) const {
+    const SettingValue* value = Find(setting);
+    return value ? ListByte(*setting.table, value->text) : std::nullopt;
 }
 
 std::u16string ShownValue(const SettingsRecord& record, const Setting& setting) {

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/save_record.h"
 #include "settings/settings_record.h"
@@ -27,8 +28,17 @@ const Setting& FindKey(std::string_view written);
 // list's entries; an empty number or list is refused (an empty text is the window's to judge).
 SettingValue ParseValue(const Setting& setting, std::string_view written);
 
-// What a save is asked to store for it.
-AskedValue Asked(const SettingValue& value);
+// The values a command gives, as what its save is asked to store.
+class KeysAsked final : public SaveRequest {
+public:
+    void Add(const SettingValue& value) { values_.push_back(value); }
+    std::optional<std::u16string> Text(const Setting& setting) const override;
+    std::optional<std::uint8_t> Byte(const Setting& setting) const override;
+
+private:
+    const SettingValue* Find(const Setting& setting) const;
+    std::vector<SettingValue> values_;
+};
 
 // What the window shows for the setting; a list byte outside its table is "byte:N".
 std::u16string ShownValue(const SettingsRecord& record, const Setting& setting);
