@@ -255,6 +255,7 @@ TEST_F(CliTest, TextsTheWindowWouldShortenAreWrittenShortenedAndSaid) {
     SettingsRecord record = RecorderCard();
     record.SetText(fields::kVehicleNumber, u"AB\u00E9");
     MakeCard("c", record);
+    EXPECT_EQ(Cli({"get", "c", "vehicle-number"}).out, "AB\n") << "what the window shows";
     const CliRun run = Cli({"stamp-time", "c"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(

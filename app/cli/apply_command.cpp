@@ -35,8 +35,8 @@ void DryRun(Context& context, const std::vector<Card>& cards, const CardChange& 
                 context.clock, options);
             bool changed = false;
             for (const Setting& setting : kSettings) {
-                const std::u16string old_value = ShownValue(written.before, setting);
-                const std::u16string new_value = ShownValue(written.after, setting);
+                const std::u16string old_value = StoredValue(written.before, setting);
+                const std::u16string new_value = StoredValue(written.after, setting);
                 if (old_value != new_value) {
                     context.out << card.name << ": " << setting.key << ": "
                                 << Quoted(ToUtf8(old_value)) << " -> " << Quoted(ToUtf8(new_value))

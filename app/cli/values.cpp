@@ -137,10 +137,15 @@ std::optional<std::uint8_t> KeysAsked::Byte(const Setting& setting) const {
     return value ? ListByte(*setting.table, value->text) : std::nullopt;
 }
 
-std::u16string ShownValue(const SettingsRecord& record, const Setting& setting) {
+std::u16string StoredValue(const SettingsRecord& record, const Setting& setting) {
     return setting.kind == SettingKind::kList
                ? ListEntry(*setting.table, record.Byte(setting.field))
                : FieldText(record, setting);
+}
+
+std::u16string ShownValue(const SettingsRecord& record, const Setting& setting) {
+    return setting.kind == SettingKind::kList ? StoredValue(record, setting)
+                                              : TextAsTyped(setting, FieldText(record, setting));
 }
 
 }  // namespace vesko::cli

@@ -40,7 +40,10 @@ private:
     std::vector<SettingValue> values_;
 };
 
-// What the window shows for the setting; a list byte outside its table is "byte:N".
+// What the window shows for the setting, and so what a save keeps: a text after the typing
+// rule; a list byte outside its table is "byte:N".
 std::u16string ShownValue(const SettingsRecord& record, const Setting& setting);
+// The same, but a text as the card stores it.
+std::u16string StoredValue(const SettingsRecord& record, const Setting& setting);
 
 }  // namespace vesko::cli

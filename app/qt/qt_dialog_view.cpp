@@ -70,9 +70,10 @@ void QtDialogView::Initialize() {
     }
 }
 
+// A failure while the window is filled ends it before it is shown: exec() would start anew.
 int QtDialogView::RunModal() {
     Initialize();
-    return exec();
+    return failed_ ? kFailed : exec();
 }
 
 QWidget* QtDialogView::Control(int id) const {
@@ -150,9 +151,16 @@ void QtDialogView::SetFocus(int id) {
     }
 }
 
+// A failure inside a box's own event loop ends the window, but the handler that asked goes on:
+// every answer after it is Cancel, so that it writes nothing.
 MessageResult QtDialogView::ShowMessage(std::u16string_view text, std::u16string_view caption,
                                         MessageButtons buttons, MessageIcon icon) {
-    return presenter_(MessageRequest{std::u16string(text), std::u16string(caption), buttons, icon});
+    if (failed_) {
+        return MessageResult::kCancel;
+    }
+    const MessageResult answer =
+        presenter_(MessageRequest{std::u16string(text), std::u16string(caption), buttons, icon});
+    return failed_ ? MessageResult::kCancel : answer;
 }
 
 MessageResult ShowMessageBox(QWidget* parent, const MessageRequest& request) {
@@ -185,7 +193,11 @@ void QtDialogView::EndDialog(DialogResult result) {
 }
 
 void QtDialogView::Fail(const MessageRequest& error) {
+    if (failed_) {
+        return;  // said once: the window is ending
+    }
     presenter_(error);
+    failed_ = true;
     done(kFailed);
 }
 

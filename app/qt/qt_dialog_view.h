@@ -96,6 +96,7 @@ private:
     CveskoDlg* logic_ = nullptr;
     QString about_label_;
     MessagePresenter presenter_;
+    bool failed_ = false;  // a failure nothing foresaw ended the window
 };
 
 }  // namespace vesko

@@ -88,6 +88,7 @@ INT_PTR CALLBACK Win32DialogView::DialogProc(HWND hwnd, UINT message, WPARAM wpa
 void Win32DialogView::Fail(const char* what) {
     ShowMessage(FromUtf8(what), Tr(messages::kErrorCaption), MessageButtons::kOk,
                 MessageIcon::kError);
+    failed_ = true;
     ::EndDialog(hwnd_, kFailed);
 }
 
@@ -227,10 +228,16 @@ void Win32DialogView::SetFocus(int id) {
     ::SetFocus(Item(id));
 }
 
+// A failure inside a box's own message loop ends the window, but the handler that asked goes
+// on: every answer after it is Cancel, so that it writes nothing.
 MessageResult Win32DialogView::ShowMessage(std::u16string_view text, std::u16string_view caption,
                                            MessageButtons buttons, MessageIcon icon) {
-    return presenter_(hwnd_,
-                      Win32Message{std::u16string(text), std::u16string(caption), buttons, icon});
+    if (failed_) {
+        return MessageResult::kCancel;
+    }
+    const MessageResult answer = presenter_(
+        hwnd_, Win32Message{std::u16string(text), std::u16string(caption), buttons, icon});
+    return failed_ ? MessageResult::kCancel : answer;
 }
 
 void Win32DialogView::SetCaption(std::u16string_view caption) {
@@ -239,7 +246,7 @@ void Win32DialogView::SetCaption(std::u16string_view caption) {
 
 // vesko.exe runs from the card: started anywhere else, this is where the user finds it.
 std::optional<Folder> Win32DialogView::ChooseCardFolder() {
-    return chooser_(hwnd_);
+    return failed_ ? std::nullopt : chooser_(hwnd_);
 }
 
 void Win32DialogView::EndDialog(DialogResult result) {

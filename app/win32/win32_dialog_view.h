@@ -87,6 +87,7 @@ private:
     std::function<void(HWND)> after_init_;
     CveskoDlg* logic_ = nullptr;
     HWND hwnd_ = nullptr;
+    bool failed_ = false;        // a failure nothing foresaw ended the window
     bool setting_text_ = false;  // program changes of a text are not the user's
 };
 
