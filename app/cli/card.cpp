@@ -1,5 +1,8 @@
 #include "app/cli/card.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/cli/cli_errors.h"
 #include "app/cli/safe_text.h"
 #include "settings/defaults.h"
@@ -21,11 +24,12 @@ std::string OddSize(const FoundSettings& file) {
 // What the save did that nobody asked for: a text shortened as the window shortens it when
 // it shows it, a Wi-Fi setting a recorder without Wi-Fi keeps.
 void SaveNotes(const UnaskedChanges& changes, bool dry_run, std::vector<std::string>& notes) {
-    for (const UnaskedChanges::TakenBack& text : changes.taken_back) {
-        notes.push_back(std::string(text.setting->key) + ": " + Quoted(ToUtf8(text.was)) +
-                        (dry_run ? " would be written as " : " written as ") +
-                        Quoted(ToUtf8(text.now)) + " (" + ToUtf8(text.message) + ")");
-    }
+    std::transform(changes.taken_back.begin(), changes.taken_back.end(), std::back_inserter(notes),
+                   [dry_run](const UnaskedChanges::TakenBack& text) {
+                       return std::string(text.setting->key) + ": " + Quoted(ToUtf8(text.was)) +
+                              (dry_run ? " would be written as " : " written as ") +
+                              Quoted(ToUtf8(text.now)) + " (" + ToUtf8(text.message) + ")";
+                   });
     if (!changes.kept.empty()) {
         std::string keys;
         for (const Setting* setting : changes.kept) {

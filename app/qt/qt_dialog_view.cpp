@@ -160,6 +160,7 @@ MessageResult QtDialogView::ShowMessage(std::u16string_view text, std::u16string
     }
     const MessageResult answer =
         presenter_(MessageRequest{std::u16string(text), std::u16string(caption), buttons, icon});
+    // cppcheck-suppress knownConditionTrueFalse ; the box's own loop may have failed it
     return failed_ ? MessageResult::kCancel : answer;
 }
 

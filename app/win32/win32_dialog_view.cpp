@@ -237,6 +237,7 @@ MessageResult Win32DialogView::ShowMessage(std::u16string_view text, std::u16str
     }
     const MessageResult answer = presenter_(
         hwnd_, Win32Message{std::u16string(text), std::u16string(caption), buttons, icon});
+    // cppcheck-suppress knownConditionTrueFalse ; the box's own loop may have failed it
     return failed_ ? MessageResult::kCancel : answer;
 }
 
