@@ -1,5 +1,5 @@
 // Any bytes as a profile: the reader either refuses them with a message or returns values
-// that each passed the window's checks, which then go onto a record without a refusal.
+// that each passed the window's checks, which a save then stores without a refusal.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -9,7 +9,7 @@
 #include "app/cli/cli_errors.h"
 #include "app/cli/profile.h"
 #include "settings/defaults.h"
-#include "settings/setting_rules.h"
+#include "settings/save_record.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vesko;
@@ -23,18 +23,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
-    SettingsRecord record = FactoryDefaults();
+    cli::KeysAsked asked;
     for (const cli::SettingValue& value : profile) {
-        cli::Apply(record, value);
+        asked.Add(value);
     }
-    for (const Setting& setting : kSettings) {
-        SettingsRecord scratch = record;
-        if (setting.kind != SettingKind::kList &&
-            SaveValue(scratch, setting, FieldText(record, setting)).has_value()) {
-            std::fprintf(stderr, "broken: %.*s was let through\n",
-                         static_cast<int>(setting.key.size()), setting.key.data());
-            std::abort();
-        }
+    const SaveResult save = SaveRecord(FactoryDefaults(), asked, SystemClock());
+    if (save.refusal) {
+        std::fprintf(stderr, "broken: %.*s was let through\n",
+                     static_cast<int>(save.refusal->setting->key.size()),
+                     save.refusal->setting->key.data());
+        std::abort();
     }
     return 0;
 }
